@@ -1,0 +1,85 @@
+#include "pattern_plot.h"
+
+#include "apparatus.h"
+#include "canvas/canvas.h"
+#include "canvas/fatal_error.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace lumorix {
+
+namespace {
+
+using A = Apparatus;
+
+// The impact band starts this far right of the axis.
+constexpr int impactGap = 20;
+// One factor for every geometry: impact mode does not use the calibration table.
+constexpr double impactFactor = 3.9;
+
+// Whole units of the impact intensity; the dot counter is a 32-bit whole number.
+std::int32_t dotCount(double impactIntensity) {
+    if (!(impactIntensity >= 1))
+        return 0;
+    if (impactIntensity >= static_cast<double>(std::numeric_limits<std::int32_t>::max()) + 1)
+        throw FatalError::overflow();
+    return static_cast<std::int32_t>(impactIntensity);
+}
+
+void sprayImpacts(Canvas& canvas, double scanY, double intensity, const Envelopes& envelopes) {
+    constexpr int bandLeft = A::screenX + impactGap;
+    canvas.setDrawWidth(1);
+    canvas.drawLine(bandLeft, scanY, bandLeft + A::dotBandWidth, scanY);
+    canvas.setFillColour(colours::white);
+    const std::int32_t dots = dotCount(envelopes.envelopeSum * (intensity * impactFactor));
+    for (std::int32_t dot = 0; dot < dots; ++dot) {
+        // The position is worked out in single precision, like the random number it comes from.
+        const float x = static_cast<float>(bandLeft) +
+                        static_cast<float>(A::dotBandWidth) * canvas.nextRandom();
+        canvas.drawCircle(x, scanY, 1, colours::white);
+    }
+}
+
+std::optional<double> markerScale(const ParameterFields& fields) {
+    if (fields.matches(ParameterField::nVzdalenost, 200))
+        return 20000;
+    if (fields.matches(ParameterField::nVzdalenost, 150))
+        return 12500;
+    if (fields.matches(ParameterField::nVzdalenost, 100))
+        return 7000;
+    return std::nullopt;
+}
+
+// Markers at markerScale / envelopeA and markerScale / envelopeB left of the axis, in blue, and
+// one at their sum with a black rim, so the run traces both single-hole envelopes and their sum.
+void drawEnvelopeMarkers(Canvas& canvas, const ParameterFields& fields, double scanY,
+                         const Envelopes& envelopes) {
+    const auto scale = markerScale(fields);
+    if (!scale)
+        return;
+    const double markerA = A::screenX - *scale / envelopes.envelopeA;
+    const double markerB = A::screenX - *scale / envelopes.envelopeB;
+    canvas.setFillColour(colours::marker);
+    canvas.drawCircle(markerA, scanY, 1, colours::marker);
+    canvas.drawCircle(markerB, scanY, 1, colours::marker);
+    canvas.drawCircle(markerA - *scale / envelopes.envelopeB, scanY, 1);
+}
+
+} // namespace
+
+void plotPattern(Canvas& canvas, const ParameterFields& fields, double scanY, double intensity,
+                 const Envelopes& envelopes) {
+    if (fields.matches(ParameterField::nInterference, 2))
+        sprayImpacts(canvas, scanY, intensity, envelopes);
+    else
+        canvas.drawLine(A::screenX, scanY, A::screenX + intensity, scanY); // still 2 wide
+
+    canvas.setDrawWidth(1);
+    drawEnvelopeMarkers(canvas, fields, scanY, envelopes);
+    canvas.drawLine(A::screenX, A::screenTop, A::screenX, A::screenBottom);
+}
+
+} // namespace lumorix

@@ -1,0 +1,124 @@
+#include "scene_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace lumorix {
+namespace {
+
+TEST(IntensityModel, EnvelopesOnTheRowLevelWithHoleA) {
+    SceneFixture fixture;
+    const Envelopes envelopes = envelopesAt(fixture.scene, 285);
+    EXPECT_EQ(envelopes.envelopeA, 320);
+    EXPECT_EQ(envelopes.envelopeB, 1220);
+    EXPECT_NEAR(envelopes.envelopeSum, 0.0039446721, 1e-10);
+}
+
+TEST(IntensityModel, EnvelopesOnTheAxisAndAtTheFirstDrawingStep) {
+    SceneFixture fixture;
+    const Envelopes onAxis = envelopesAt(fixture.scene, 300);
+    EXPECT_EQ(onAxis.envelopeA, 545);
+    EXPECT_EQ(onAxis.envelopeB, 545);
+    EXPECT_DOUBLE_EQ(onAxis.envelopeSum, 2.0 / 545);
+
+    const Envelopes low = envelopesAt(fixture.scene, 480);
+    EXPECT_EQ(low.envelopeA, 38345);
+    EXPECT_EQ(low.envelopeB, 27545);
+    EXPECT_NEAR(low.envelopeSum, 0.0000623832, 1e-10);
+}
+
+TEST(IntensityModel, HorizontalTermIsTheSmallestEnvelope) {
+    for (const auto& [distance, horizontal] :
+         {std::pair{"100", 80.0}, std::pair{"150", 180.0}, std::pair{"200", 320.0}}) {
+        SceneFixture fixture(ParameterTexts(distance, "0", "2", "0", "1"));
+        const Envelopes onAxis = envelopesAt(fixture.scene, 300);
+        EXPECT_NEAR(onAxis.envelopeA, horizontal, 1e-9) << "distance " << distance;
+        EXPECT_EQ(onAxis.envelopeA, onAxis.envelopeB);
+        EXPECT_DOUBLE_EQ(onAxis.envelopeSum, 2 / onAxis.envelopeA);
+    }
+}
+
+TEST(IntensityModel, ADetectorOnTheWallLevelWithAHoleDividesByZero) {
+    SceneFixture fixture(ParameterTexts("0", "15", "2", "0", "1"));
+    EXPECT_NO_THROW(envelopesAt(fixture.scene, 286));
+    try {
+        envelopesAt(fixture.scene, 285);
+        FAIL() << "no division by zero";
+    } catch (const FatalError& error) {
+        EXPECT_EQ(error.number(), 11);
+    }
+}
+
+struct ScalingCase {
+    const char* name;
+    const char* mode;
+    int scanY;
+    double raw;
+    double scaled;
+};
+
+void PrintTo(const ScalingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ScaleForDisplayMode : public testing::TestWithParam<ScalingCase> {};
+
+TEST_P(ScaleForDisplayMode, StartUpGeometry) {
+    const ScalingCase& c = GetParam();
+    SceneFixture fixture(ParameterTexts("200", "15", "2", c.mode, "1"));
+    const double raw = formPhasors(fixture.canvas, fixture.scene, scanPointAt(500 - c.scanY));
+    ASSERT_NEAR(raw, c.raw, 1e-4);
+    EXPECT_NEAR(scaleForDisplayMode(fixture.fields, raw, envelopesAt(fixture.scene, c.scanY)),
+                c.scaled, 1e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IntensityModel, ScaleForDisplayMode,
+    testing::Values(ScalingCase{"lightLevelWithHoleA", "0", 285, 3824.0179, 58.8295},
+                    ScalingCase{"photonLevelWithHoleA", "1", 285, 3824.0179, 38.2402},
+                    ScalingCase{"impactLevelWithHoleA", "2", 285, 3824.0179, 3824.0179},
+                    ScalingCase{"lightOnAxis", "0", 300, 10000, 143.1193},
+                    ScalingCase{"photonOnAxis", "1", 300, 10000, 100},
+                    ScalingCase{"lightFirstDrawingStep", "0", 480, 1298.5075, 0.3159},
+                    ScalingCase{"photonFirstDrawingStep", "1", 480, 1298.5075, 12.9851},
+                    ScalingCase{"unknownModeLeavesRaw", "3", 285, 3824.0179, 3824.0179},
+                    ScalingCase{"modeMatchedAsText", "01", 285, 3824.0179, 3824.0179},
+                    ScalingCase{"blankedModeMatchesNothing", " 0", 285, 3824.0179, 3824.0179}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(IntensityModel, CalibrationTable) {
+    const char* offsets[] = {"40", "15", "10", "5", "0"};
+    const std::pair<const char*, std::array<double, 5>> rows[] = {
+        {"200", {4.2, 3.9, 3, 2.45, 2.3}},
+        {"150", {2.5, 2.2, 2, 1.4, 1.25}},
+        {"100", {1.1, 1.15, 1.28, 0.75, 0.57}},
+    };
+    for (const auto& [distance, factors] : rows) {
+        for (std::size_t column = 0; column < 5; ++column) {
+            EXPECT_EQ(calibrationFactor(distance, offsets[column]), factors[column])
+                << distance << " / " << offsets[column];
+        }
+    }
+}
+
+TEST(IntensityModel, CalibrationKeysMatchOnlyTheirExactText) {
+    EXPECT_EQ(calibrationFactor("200", "15"), 3.9);
+    EXPECT_EQ(calibrationFactor("200.0", "15"), std::nullopt);
+    EXPECT_EQ(calibrationFactor(" 200", "15"), std::nullopt);
+    EXPECT_EQ(calibrationFactor("250", "15"), std::nullopt);
+    EXPECT_EQ(calibrationFactor("200", "60"), std::nullopt);
+    EXPECT_EQ(calibrationFactor("200", "015"), std::nullopt);
+    EXPECT_EQ(calibrationFactor("15", "200"), std::nullopt);
+    EXPECT_EQ(calibrationFactor("", ""), std::nullopt);
+}
+
+TEST(IntensityModel, LightModeOutsideTheTableLeavesTheRawIntensity) {
+    for (const auto& [distance, offset] : {std::pair{"200", "20"}, std::pair{"120", "15"}}) {
+        SceneFixture fixture(ParameterTexts(distance, offset, "2", "0", "1"));
+        EXPECT_EQ(scaleForDisplayMode(fixture.fields, 9876.5, envelopesAt(fixture.scene, 285)),
+                  9876.5)
+            << distance << " / " << offset;
+    }
+}
+
+} // namespace
+} // namespace lumorix

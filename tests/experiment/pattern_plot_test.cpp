@@ -1,0 +1,166 @@
+#include "scene_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace lumorix {
+namespace {
+
+// One whole scan step's plotting at the given scan row, as the run does it.
+struct PlottedStep : SceneFixture {
+    PlottedStep(ParameterTexts texts, int scanY)
+        : SceneFixture(std::move(texts)) {
+        const double raw = formPhasors(canvas, scene, scanPointAt(500 - scanY));
+        envelopes = envelopesAt(scene, scanY);
+        canvas.clearCalls();
+        plotPattern(canvas, fields, scanY, scaleForDisplayMode(fields, raw, envelopes), envelopes);
+    }
+
+    std::vector<DrawCircle> impactDots() const {
+        std::vector<DrawCircle> dots;
+        for (const CanvasCall& call : canvas.calls()) {
+            const auto* circle = std::get_if<DrawCircle>(&call);
+            if (circle && circle->colour == colours::white)
+                dots.push_back(*circle);
+        }
+        return dots;
+    }
+
+    Envelopes envelopes{};
+};
+
+// The calls from `first` on: thin pen, blue fill, markers for hole A, hole B and their sum, axis.
+void expectMarkersThenAxis(const RecordingCanvas& canvas, std::size_t first, float scanY,
+                           double markerA, double markerB, double sum) {
+    ASSERT_EQ(canvas.calls().size(), first + 6) << testing::PrintToString(lines(canvas.calls()));
+    EXPECT_EQ(canvas.callAt<SetDrawWidth>(first).width, 1);
+    EXPECT_EQ(canvas.callAt<SetFillColour>(first + 1).colour, colours::marker);
+    const double expectedX[] = {markerA, markerB, sum};
+    const std::optional<Colour> expectedColour[] = {colours::marker, colours::marker, std::nullopt};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const DrawCircle& marker = canvas.callAt<DrawCircle>(first + 2 + i);
+        EXPECT_NEAR(marker.x, expectedX[i], 1e-4) << "marker " << i;
+        EXPECT_EQ(marker.y, scanY);
+        EXPECT_EQ(marker.radius, 1.0f);
+        EXPECT_EQ(marker.colour, expectedColour[i]) << "marker " << i;
+    }
+    EXPECT_EQ(canvas.callAt<DrawLine>(first + 5), (DrawLine{600, 100, 600, 500, std::nullopt}));
+}
+
+TEST(PatternPlot, LightModeBarLevelWithHoleA) {
+    PlottedStep step(startUpFields(), 285);
+    const DrawLine& bar = step.canvas.callAt<DrawLine>(0);
+    EXPECT_EQ(bar.x1, 600.0f);
+    EXPECT_FLOAT_EQ(bar.x2, 658.8295f);
+    EXPECT_EQ(bar.y1, 285.0f);
+    EXPECT_EQ(bar.y2, 285.0f);
+    EXPECT_EQ(bar.colour, std::nullopt);
+    expectMarkersThenAxis(step.canvas, 1, 285, 537.5, 583.6066, 521.1066);
+}
+
+TEST(PatternPlot, PhotonModeBarsAreScaledByAFixedFactor) {
+    PlottedStep level(ParameterTexts("200", "15", "2", "1", "1"), 285);
+    EXPECT_FLOAT_EQ(level.canvas.callAt<DrawLine>(0).x2, 638.2402f);
+    PlottedStep onAxis(ParameterTexts("200", "15", "2", "1", "1"), 300);
+    EXPECT_FLOAT_EQ(onAxis.canvas.callAt<DrawLine>(0).x2, 700.0f);
+    PlottedStep low(ParameterTexts("200", "15", "2", "1", "1"), 480);
+    EXPECT_FLOAT_EQ(low.canvas.callAt<DrawLine>(0).x2, 612.9851f);
+}
+
+TEST(PatternPlot, LightModeOnTheAxisAndAtTheFirstDrawingStep) {
+    PlottedStep onAxis(startUpFields(), 300);
+    EXPECT_FLOAT_EQ(onAxis.canvas.callAt<DrawLine>(0).x2, 743.1193f);
+    expectMarkersThenAxis(onAxis.canvas, 1, 300, 563.3028, 563.3028, 526.6055);
+
+    PlottedStep low(startUpFields(), 480);
+    EXPECT_NEAR(low.canvas.callAt<DrawLine>(0).x2, 600.3159f, 1e-4);
+    expectMarkersThenAxis(low.canvas, 1, 480, 599.4784, 599.2739, 598.7523);
+}
+
+TEST(PatternPlot, ImpactModeSpraysOneDotPerWholeUnit) {
+    PlottedStep step(ParameterTexts("200", "15", "2", "2", "1"), 285);
+    const auto script = lines(step.canvas.calls());
+    EXPECT_EQ(std::vector<std::string>(script.begin(), script.begin() + 3),
+              (std::vector<std::string>{"setDrawWidth 1", "drawLine 620 285 720 285",
+                                        "setFillColour 0xFFFFFF"}));
+
+    // 58.8295 units: 58 dots, each taking the next random number in turn.
+    const auto dots = step.impactDots();
+    ASSERT_EQ(dots.size(), 58u);
+    EXPECT_EQ(step.canvas.count<NextRandom>(), 58u);
+    RandomSequence sequence;
+    for (std::size_t i = 0; i < dots.size(); ++i) {
+        const std::size_t at = 3 + 2 * i;
+        const float r = step.canvas.callAt<NextRandom>(at).value;
+        ASSERT_EQ(r, sequence.next());
+        // Worked out in single precision, as the random number is.
+        ASSERT_EQ(step.canvas.callAt<DrawCircle>(at + 1),
+                  (DrawCircle{620.0f + 100.0f * r, 285, 1, colours::white}));
+    }
+    expectMarkersThenAxis(step.canvas, 3 + 2 * 58, 285, 537.5, 583.6066, 521.1066);
+}
+
+TEST(PatternPlot, ImpactDotCountsFollowTheImpactIntensity) {
+    EXPECT_EQ(PlottedStep(ParameterTexts("200", "15", "2", "2", "1"), 300).impactDots().size(),
+              143u);
+    // The first drawing step's impact intensity is 0.3159: a band and no dot.
+    PlottedStep dark(ParameterTexts("200", "15", "2", "2", "1"), 480);
+    EXPECT_TRUE(dark.impactDots().empty());
+    EXPECT_EQ(dark.canvas.callAt<DrawLine>(1), (DrawLine{620, 480, 720, 480, std::nullopt}));
+    // The brightest row of any geometry: 0.025 × 10000 × 3.9 = 975 units, less the rounding of
+    // the arrows' sum.
+    const auto brightest = PlottedStep(ParameterTexts("100", "0", "2", "2", "1"), 300).impactDots();
+    EXPECT_GE(brightest.size(), 974u);
+    EXPECT_LE(brightest.size(), 975u);
+}
+
+TEST(PatternPlot, AnImpactIntensityOfExactlyThreeDrawsThreeDots) {
+    const ParameterTexts impact("200", "15", "2", "2", "1");
+    const auto dotsFor = [&](double intensity) {
+        SceneFixture fixture(impact);
+        plotPattern(fixture.canvas, fixture.fields, 285, intensity, Envelopes{320, 1220, 1});
+        return fixture.canvas.count<NextRandom>();
+    };
+    const double three = 3 / 3.9;
+    ASSERT_EQ(1 * (three * 3.9), 3.0);
+    EXPECT_EQ(dotsFor(three), 3u);
+    EXPECT_EQ(dotsFor(std::nextafter(three, 0.0)), 2u);
+    EXPECT_EQ(dotsFor(1 / 3.9), 1u);
+    EXPECT_EQ(dotsFor(0.25), 0u);
+    EXPECT_EQ(dotsFor(0), 0u);
+}
+
+TEST(PatternPlot, ADistanceOutsideTheMarkerTableDrawsNoMarkers) {
+    PlottedStep step(ParameterTexts("250", "15", "2", "2", "1"), 300);
+    const auto script = lines(step.canvas.calls());
+    EXPECT_EQ(script.back(), "drawLine 600 100 600 500");
+    EXPECT_EQ(script.at(script.size() - 2), "setDrawWidth 1");
+    EXPECT_EQ(step.canvas.state().fillColour, colours::white) << "the dots' white stays";
+}
+
+TEST(PatternPlot, EveryStepEndsWithAThinPenAndBlueFill) {
+    for (const char* mode : {"0", "1", "2"}) {
+        PlottedStep step(ParameterTexts("150", "5", "0.3", mode, "1"), 250);
+        EXPECT_EQ(step.canvas.state().drawWidth, 1) << "mode " << mode;
+        EXPECT_EQ(step.canvas.state().fillColour, colours::marker) << "mode " << mode;
+    }
+}
+
+TEST(PatternPlot, AZeroIntensityAsksForAZeroLengthBar) {
+    SceneFixture fixture;
+    plotPattern(fixture.canvas, fixture.fields, 400, 0, envelopesAt(fixture.scene, 400));
+    EXPECT_EQ(fixture.canvas.callAt<DrawLine>(0), (DrawLine{600, 400, 600, 400, std::nullopt}));
+}
+
+TEST(PatternPlot, AnImpactCountBeyondTheDotCounterIsAnOverflow) {
+    SceneFixture fixture(ParameterTexts("200", "15", "2", "2", "1"));
+    try {
+        plotPattern(fixture.canvas, fixture.fields, 285, 1e10, Envelopes{320, 1220, 1});
+        FAIL() << "no overflow";
+    } catch (const FatalError& error) {
+        EXPECT_EQ(error.number(), 6);
+    }
+    EXPECT_EQ(fixture.canvas.count<NextRandom>(), 0u);
+}
+
+} // namespace
+} // namespace lumorix
