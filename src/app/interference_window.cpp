@@ -1,0 +1,172 @@
+#include "interference_window.h"
+
+#include "canvas/conversions.h"
+#include "experiment/experiment.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTimer>
+#include <algorithm>
+#include <type_traits>
+
+namespace lumorix {
+
+namespace {
+
+// Everything a run draws lies within 800 × 580 pixels.
+constexpr QSize clientSize(800, 600);
+
+QImage blankSurface(qreal devicePixelRatio) {
+    QImage surface(clientSize * devicePixelRatio, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(devicePixelRatio);
+    surface.fill(
+        QColor(colours::background.red(), colours::background.green(), colours::background.blue()));
+    return surface;
+}
+
+} // namespace
+
+InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, QWidget* parent)
+    : QWidget(parent)
+    , controls_(layOutControls(*this))
+    , surface_(blankSurface(devicePixelRatioF()))
+    , canvas_(random_, surface_)
+    , fields_(controls_.fields)
+    , labels_(controls_.sceneLabels, controls_.surfaceLabels)
+    , countDuration_(countDuration)
+    , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); }) {
+    setObjectName("frmInterference");
+    setWindowTitle(QStringLiteral("Lumorix - https://lumorix.example.org"));
+    setFixedSize(clientSize);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    labels_.paintAll(surface_);
+    connectHandlers();
+    Form_Load();
+    controls_.cmdStart->setFocus();
+}
+
+void InterferenceWindow::setFatalErrorReporter(FatalErrorReporter reporter) {
+    reportFatalError_ = std::move(reporter);
+}
+
+void InterferenceWindow::report(const FatalError& error) {
+    reportFatalError_(error);
+}
+
+// No exception leaves a handler into Qt's event dispatch: it becomes a fatal run-time error.
+// Signal arguments that the handler does not take are dropped.
+template <typename Handler> auto InterferenceWindow::guarded(Handler handler) {
+    return [this, handler](auto... arguments) {
+        try {
+            if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>)
+                handler(arguments...);
+            else
+                handler();
+        } catch (...) {
+            report(unexpectedFailure(std::current_exception()));
+        }
+    };
+}
+
+void InterferenceWindow::connectHandlers() {
+    connect(controls_.cmdStart, &QPushButton::clicked, this, guarded([this] { cmdStart_Click(); }));
+    connect(controls_.cmdKonec, &QPushButton::clicked, this, guarded([this] { cmdKonec_Click(); }));
+    connect(controls_.HScroll1, &QScrollBar::valueChanged, this,
+            guarded([this] { HScroll1_Change(); }));
+    // Each option's click handler: it also runs when the option is selected from code.
+    for (const OptionHandler& handler : controls_.options) {
+        connect(handler.option, &QRadioButton::toggled, this,
+                guarded([this, handler](bool selected) {
+                    if (!selected)
+                        return;
+                    makeTabStopOfSelected(handler.option);
+                    fields_.setText(handler.field, handler.text);
+                }));
+    }
+}
+
+void InterferenceWindow::Form_Load() {
+    for (const char* name : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"}) {
+        const auto handler = std::find_if(
+            controls_.options.begin(), controls_.options.end(), [name](const OptionHandler& h) {
+                return h.option->objectName() == QString::fromUtf8(name);
+            });
+        handler->option->setChecked(true);
+    }
+    fields_.setText(ParameterField::nSpomaleni, QStringLiteral("1"));
+}
+
+void InterferenceWindow::HScroll1_Change() {
+    fields_.setText(ParameterField::nSpomaleni,
+                    QString::fromStdString(numberToText(controls_.HScroll1->value())));
+}
+
+void InterferenceWindow::cmdKonec_Click() {
+    close();
+}
+
+void InterferenceWindow::cmdStart_Click() {
+    if (running_) {
+        startRequested_ = true;
+        return;
+    }
+    running_ = true;
+    AnimationPause pause([this] { showProgress(); }, countDuration_);
+    const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
+    showProgress();
+    repaint(labels_.commit(surface_));
+    running_ = false;
+
+    if (failure) {
+        report(*failure);
+        return;
+    }
+    // The input held back during the run waits in a side queue until the event loop wakes.
+    QAbstractEventDispatcher::instance()->wakeUp();
+    if (closeRequested_) {
+        close();
+    } else if (startRequested_) {
+        startRequested_ = false;
+        QTimer::singleShot(0, this, guarded([this] { cmdStart_Click(); }));
+    }
+}
+
+void InterferenceWindow::showProgress() {
+    const QRect touched = canvas_.flush();
+    if (!touched.isEmpty())
+        repaint(touched);
+}
+
+void InterferenceWindow::matchSurfaceToScreen() {
+    const qreal ratio = devicePixelRatioF();
+    if (surface_.devicePixelRatio() == ratio)
+        return;
+    QImage sharper = blankSurface(ratio);
+    QPainter painter(&sharper);
+    painter.drawImage(QRect(QPoint(0, 0), clientSize), surface_);
+    painter.end();
+    surface_ = std::move(sharper);
+}
+
+void InterferenceWindow::paintEvent(QPaintEvent* event) {
+    matchSurfaceToScreen();
+    const QRect area = event->rect();
+    const qreal ratio = surface_.devicePixelRatio();
+    QPainter painter(this);
+    painter.drawImage(
+        area, surface_,
+        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+}
+
+void InterferenceWindow::closeEvent(QCloseEvent* event) {
+    if (running_) {
+        closeRequested_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace lumorix

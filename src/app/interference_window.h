@@ -1,0 +1,67 @@
+#pragma once
+
+#include "animation_pause.h"
+#include "canvas/random_sequence.h"
+#include "canvas/screen_canvas.h"
+#include "fatal_error_report.h"
+#include "surface_labels.h"
+#include "window_fields.h"
+#include "window_layout.h"
+
+#include <QImage>
+#include <QWidget>
+#include <chrono>
+
+namespace lumorix {
+
+// frmInterference, the program's one window: option frames, Start and Konec, the slowdown slider,
+// and a client area that is at the same time the drawing surface of the runs. What the runs draw
+// lives in a persistent backing image, so it survives the window being covered or minimised,
+// and each run paints over the last.
+class InterferenceWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // countDuration: how long one count of the pause between scan steps lasts; tests use zero.
+    explicit InterferenceWindow(std::chrono::nanoseconds countDuration = pauseCountDuration,
+                                QWidget* parent = nullptr);
+
+    void setFatalErrorReporter(FatalErrorReporter reporter);
+
+    // The drawing surface, in logical pixels at the screen's device pixel ratio.
+    const QImage& surface() const { return surface_; }
+
+    void cmdStart_Click();
+    void cmdKonec_Click();
+    void HScroll1_Change();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void connectHandlers();
+    void runExperimentLive();
+    void showProgress();
+    void matchSurfaceToScreen();
+    template <typename Handler> auto guarded(Handler handler);
+    void report(const FatalError& error);
+
+    WindowControls controls_;
+    QImage surface_;
+    RandomSequence random_;
+    ScreenCanvas canvas_;
+    WindowFields fields_;
+    SurfaceLabels labels_;
+    std::chrono::nanoseconds countDuration_;
+    FatalErrorReporter reportFatalError_;
+
+    // A run handles no input, but timers and posted events still arrive during its pauses:
+    // a Start or a close request that comes that way waits for the run's end.
+    bool running_ = false;
+    bool startRequested_ = false;
+    bool closeRequested_ = false;
+};
+
+} // namespace lumorix

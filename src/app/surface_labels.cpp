@@ -1,0 +1,118 @@
+#include "surface_labels.h"
+
+#include "canvas/colour.h"
+
+#include <QPaintEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace lumorix {
+
+namespace {
+
+// Widget coordinates are whole pixels within Qt's widget range.
+int toWidgetCoordinate(float value) {
+    return static_cast<int>(
+        std::lround(std::clamp(value, -float(QWIDGETSIZE_MAX), float(QWIDGETSIZE_MAX))));
+}
+
+QColor backgroundColour() {
+    return QColor(colours::background.red(), colours::background.green(),
+                  colours::background.blue());
+}
+
+} // namespace
+
+SurfaceLabel::SurfaceLabel(const QString& caption, QWidget* parent)
+    : QLabel(caption, parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setWordWrap(true);
+}
+
+void SurfaceLabel::paintEvent(QPaintEvent* event) {
+    event->accept();
+}
+
+void paintLabel(QPainter& painter, const QLabel& label) {
+    const QRect box = label.geometry();
+    painter.save();
+    painter.setClipRect(box);
+    painter.fillRect(box, label.palette().color(QPalette::Window));
+    painter.setFont(label.font());
+    painter.setPen(label.palette().color(QPalette::WindowText));
+    painter.drawText(box, static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
+    painter.restore();
+}
+
+SurfaceLabels::SurfaceLabels(SceneLabelWidgets sceneLabels,
+                             std::vector<SurfaceLabel*> surfaceLabels)
+    : sceneLabels_(sceneLabels)
+    , surfaceLabels_(std::move(surfaceLabels)) {}
+
+SurfaceLabel* SurfaceLabels::widget(SceneLabel label) {
+    return sceneLabels_.at(static_cast<std::size_t>(label));
+}
+
+void SurfaceLabels::remember(const SurfaceLabel* label) {
+    before_.try_emplace(label, Before{!label->isHidden(), label->geometry()});
+}
+
+void SurfaceLabels::show(SceneLabel label) {
+    remember(widget(label));
+    widget(label)->show();
+}
+
+void SurfaceLabels::hide(SceneLabel label) {
+    remember(widget(label));
+    widget(label)->hide();
+}
+
+void SurfaceLabels::setLeft(SceneLabel label, float left) {
+    SurfaceLabel* w = widget(label);
+    remember(w);
+    w->move(toWidgetCoordinate(left), w->y());
+}
+
+void SurfaceLabels::setTop(SceneLabel label, float top) {
+    SurfaceLabel* w = widget(label);
+    remember(w);
+    w->move(w->x(), toWidgetCoordinate(top));
+}
+
+void SurfaceLabels::paintAll(QImage& surface) const {
+    QPainter painter(&surface);
+    for (const SurfaceLabel* label : surfaceLabels_) {
+        if (!label->isHidden())
+            paintLabel(painter, *label);
+    }
+}
+
+QRegion SurfaceLabels::commit(QImage& surface) {
+    QRegion cleared;
+    for (const auto& [label, before] : before_) {
+        if (before.visible && (label->isHidden() || label->geometry() != before.box))
+            cleared += before.box;
+    }
+
+    QPainter painter(&surface);
+    for (const QRect& box : cleared)
+        painter.fillRect(box, backgroundColour());
+
+    QRegion changed = cleared;
+    for (const SurfaceLabel* label : surfaceLabels_) {
+        if (label->isHidden())
+            continue;
+        const auto touched = before_.find(label);
+        const bool appearedOrMoved =
+            touched != before_.end() &&
+            (!touched->second.visible || touched->second.box != label->geometry());
+        if (appearedOrMoved || cleared.intersects(label->geometry())) {
+            paintLabel(painter, *label);
+            changed += label->geometry();
+        }
+    }
+    before_.clear();
+    return changed;
+}
+
+} // namespace lumorix

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "experiment/parameter_fields.h"
+#include "surface_labels.h"
+#include "window_fields.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace lumorix {
+
+// An option button and what its click handler writes: the handlers opVelka_Click to
+// opPomalá_Click are these rows.
+struct OptionHandler {
+    QRadioButton* option;
+    ParameterField field;
+    QString text;
+};
+
+// The controls of the window, as laid out at design time.
+struct WindowControls {
+    QPushButton* cmdStart;
+    QPushButton* cmdKonec;
+    QScrollBar* HScroll1;
+    WindowFields::Edits fields;
+    SurfaceLabels::SceneLabelWidgets sceneLabels;
+    std::vector<SurfaceLabel*> surfaceLabels; // every label, in painting order
+    std::vector<OptionHandler> options;       // top of the window down
+};
+
+// Creates every control of the window at its design place, with its name, caption, font,
+// colours, visibility and keyboard order. No option is selected yet.
+WindowControls layOutControls(QWidget& window);
+
+// Within a frame the keyboard stops only at the selected option: it keeps tab focus, its
+// siblings take focus only by a click.
+void makeTabStopOfSelected(QRadioButton* selected);
+
+// The design font sizes are points at 96 dpi; fixed pixel sizes keep the layout whatever the
+// screen's dpi setting.
+QFont designFont(const char* family, int pixelSize, bool bold);
+
+// The application-wide look that the fixed layout relies on, before any window is created: the
+// Fusion style everywhere, and the metric-compatible Liberation fonts where the design fonts
+// are missing.
+void setUpLookAndFeel();
+
+} // namespace lumorix

@@ -1,0 +1,20 @@
+// Widget tests run headless on Qt's offscreen platform unless a display is chosen explicitly.
+
+#include "app/window_layout.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#ifdef LUMORIX_SCALE_FACTOR
+    setenv("QT_SCALE_FACTOR", LUMORIX_SCALE_FACTOR, 1);
+#endif
+    testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    lumorix::setUpLookAndFeel();
+    // A test that closes its window must not end the event loops of the tests after it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    return RUN_ALL_TESTS();
+}

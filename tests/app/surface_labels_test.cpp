@@ -1,0 +1,102 @@
+#include "app/surface_labels.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace lumorix {
+namespace {
+
+constexpr QRgb grey = 0xC0C0C0;
+constexpr QRgb drawing = 0x123456;
+
+// Two scene labels on a surface that a run has drawn all over.
+class SurfaceLabelsTest : public testing::Test {
+protected:
+    SurfaceLabelsTest() {
+        window.setPalette(QPalette(Qt::black, QColor(grey)));
+        window.resize(300, 200);
+        clona->setGeometry(16, 8, 49, 17);
+        zdroj->setGeometry(100, 100, 33, 25);
+        for (SurfaceLabel* label : {clona, zdroj})
+            label->hide();
+        for (std::size_t i = 0; i < widgets.size(); ++i)
+            widgets[i] = i % 2 ? zdroj : clona; // only labClona and labHustota are used
+        surface.fill(drawing);
+    }
+
+    bool untouched(const QRect& box) const {
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if ((surface.pixel(x, y) & 0xFFFFFF) != drawing)
+                    return false;
+        return true;
+    }
+
+    QWidget window;
+    SurfaceLabel* clona = new SurfaceLabel("Clona", &window);
+    SurfaceLabel* zdroj = new SurfaceLabel("Zdroj", &window);
+    SurfaceLabels::SceneLabelWidgets widgets{};
+    SurfaceLabels labels{widgets, {clona, zdroj}};
+    QImage surface{300, 200, QImage::Format_RGB32};
+};
+
+TEST_F(SurfaceLabelsTest, NothingShowsUntilTheCommit) {
+    labels = SurfaceLabels(widgets, {clona, zdroj});
+    labels.show(SceneLabel::labClona);
+    labels.setLeft(SceneLabel::labClona, 210);
+    labels.setTop(SceneLabel::labClona, 90);
+    EXPECT_TRUE(untouched(surface.rect()));
+    EXPECT_EQ(clona->pos(), QPoint(210, 90));
+
+    const QRegion changed = labels.commit(surface);
+    EXPECT_EQ(changed, QRegion(210, 90, 49, 17));
+    EXPECT_EQ(surface.pixel(211, 105) & 0xFFFFFF, grey) << "an opaque label over the drawing";
+    EXPECT_TRUE(untouched({16, 8, 49, 17})) << "no trace at the design place";
+}
+
+TEST_F(SurfaceLabelsTest, AMovedLabelClearsTheBoxItLeft) {
+    labels = SurfaceLabels(widgets, {clona, zdroj});
+    labels.show(SceneLabel::labClona);
+    labels.commit(surface);
+    surface.fill(drawing);
+
+    labels.show(SceneLabel::labClona);
+    labels.setLeft(SceneLabel::labClona, 40);
+    labels.setLeft(SceneLabel::labClona, 150);
+    labels.setTop(SceneLabel::labClona, 20);
+    labels.commit(surface);
+    EXPECT_EQ(surface.pixel(20, 9) & 0xFFFFFF, grey) << "old box cleared";
+    EXPECT_TRUE(untouched({66, 8, 80, 17})) << "nothing at the place it passed through";
+}
+
+TEST_F(SurfaceLabelsTest, AnUnchangedLabelIsLeftUnderTheDrawing) {
+    labels = SurfaceLabels(widgets, {clona, zdroj});
+    labels.show(SceneLabel::labClona);
+    labels.commit(surface);
+    surface.fill(drawing);
+
+    labels.show(SceneLabel::labClona);
+    labels.setLeft(SceneLabel::labClona, 16);
+    labels.setTop(SceneLabel::labClona, 8);
+    EXPECT_TRUE(labels.commit(surface).isEmpty());
+    EXPECT_TRUE(untouched(surface.rect()));
+}
+
+TEST_F(SurfaceLabelsTest, ALabelWhoseBoxMeetsAClearedAreaIsRepainted) {
+    labels = SurfaceLabels(widgets, {clona, zdroj});
+    labels.show(SceneLabel::labClona);
+    labels.show(SceneLabel::labHustota); // zdroj's widget, at 100, 100
+    labels.setLeft(SceneLabel::labClona, 90);
+    labels.setTop(SceneLabel::labClona, 90);
+    labels.commit(surface);
+    surface.fill(drawing);
+
+    labels.hide(SceneLabel::labClona);
+    const QRegion changed = labels.commit(surface);
+    EXPECT_TRUE(changed.contains(QRect(90, 90, 49, 17)));
+    EXPECT_TRUE(changed.contains(QRect(100, 100, 33, 25))) << "zdroj lost part of its box";
+    EXPECT_EQ(surface.pixel(130, 120) & 0xFFFFFF, grey);
+}
+
+} // namespace
+} // namespace lumorix

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/interference_window.h"
+#include "canvas/fatal_error.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest/QTest>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <optional>
+#include <vector>
+
+namespace lumorix {
+
+// The window with pauses that take no time and a fatal-error reporter that only takes notes.
+class WindowTest : public testing::Test {
+protected:
+    WindowTest() {
+        window.setFatalErrorReporter([this](const FatalError& error) { errors.push_back(error); });
+    }
+
+    template <typename Control> Control* control(const QString& name) {
+        auto* found = window.findChild<Control*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    QString field(const QString& name) { return control<QLineEdit>(name)->text(); }
+    void setField(const QString& name, const QString& text) {
+        control<QLineEdit>(name)->setText(text);
+    }
+    void select(const QString& option) { control<QRadioButton>(option)->click(); }
+    void start() { QTest::mouseClick(control<QPushButton>("cmdStart"), Qt::LeftButton); }
+
+    // The surface's colour at a logical pixel, as 0xRRGGBB.
+    QRgb pixel(int x, int y) const {
+        const QImage& surface = window.surface();
+        const qreal ratio = surface.devicePixelRatio();
+        return surface.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio)) & 0xFFFFFF;
+    }
+
+    InterferenceWindow window{std::chrono::nanoseconds(0)};
+    std::vector<FatalError> errors;
+};
+
+inline constexpr QRgb black = 0x000000;
+inline constexpr QRgb grey = 0xC0C0C0;
+
+} // namespace lumorix
