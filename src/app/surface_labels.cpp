@@ -35,12 +35,19 @@ void SurfaceLabel::paintEvent(QPaintEvent* event) {
 
 void paintLabel(QPainter& painter, const QLabel& label) {
     const QRect box = label.geometry();
+    // The substitute fonts set some captions a pixel or two wider than the design fonts did
+    // (the title is 362.2 pixels in a 361-pixel box): lines break with that much slack, as the
+    // design meant them to, and what overhangs is cut at the box.
+    constexpr int slack = 2;
+    const QRect layout = label.alignment() & Qt::AlignHCenter
+                             ? box.adjusted(-slack / 2, 0, slack / 2, 0)
+                             : box.adjusted(0, 0, slack, 0);
     painter.save();
     painter.setClipRect(box);
     painter.fillRect(box, label.palette().color(QPalette::Window));
     painter.setFont(label.font());
     painter.setPen(label.palette().color(QPalette::WindowText));
-    painter.drawText(box, static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
+    painter.drawText(layout, static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
     painter.restore();
 }
 
