@@ -32,7 +32,7 @@ void paintLabel(QPainter& painter, const QLabel& label);
 // date: no trace is left at the places a label passes through on the way.
 class SurfaceLabels final : public SceneLabels {
 public:
-    using SceneLabelWidgets = std::array<SurfaceLabel*, 8>; // indexed by SceneLabel
+    using SceneLabelWidgets = std::array<SurfaceLabel*, sceneLabelCount>; // indexed by SceneLabel
 
     // surfaceLabels: every label of the surface, in painting order, the scene labels among them.
     // The widgets belong to the window.

@@ -11,7 +11,7 @@ namespace lumorix {
 // The hidden text fields of the window that hold the run's parameters.
 class WindowFields final : public ParameterFields {
 public:
-    using Edits = std::array<QLineEdit*, 5>; // indexed by ParameterField
+    using Edits = std::array<QLineEdit*, parameterFieldCount>; // indexed by ParameterField
 
     // The edits belong to the window.
     explicit WindowFields(Edits edits)

@@ -7,19 +7,10 @@
 namespace lumorix {
 
 std::string_view objectName(ParameterField field) {
-    switch (field) {
-    case ParameterField::nVzdalenost:
-        return "nVzdalenost";
-    case ParameterField::nOdchylka:
-        return "nOdchylka";
-    case ParameterField::nKmitocet:
-        return "nKmitočet";
-    case ParameterField::nInterference:
-        return "nInterference";
-    case ParameterField::nSpomaleni:
-        return "nSpomaleni";
-    }
-    return {};
+    static constexpr std::array<std::string_view, parameterFieldCount> names{
+        "nVzdalenost", "nOdchylka", "nKmitočet", "nInterference", "nSpomaleni",
+    };
+    return names.at(static_cast<std::size_t>(field));
 }
 
 double ParameterFields::number(ParameterField field) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,8 @@ enum class ParameterField {
     nInterference, // display mode: "0" light, "1" photon, "2" impact
     nSpomaleni,    // slowdown: counts of pause per scan step, in units of 30000
 };
+
+inline constexpr std::size_t parameterFieldCount = 5;
 
 // The field's name as the window knows it, Czech letters included ("nKmitočet").
 std::string_view objectName(ParameterField field);
@@ -40,7 +43,7 @@ public:
     void setText(ParameterField field, std::string text);
 
 private:
-    std::array<std::string, 5> texts_;
+    std::array<std::string, parameterFieldCount> texts_;
 };
 
 } // namespace lumorix

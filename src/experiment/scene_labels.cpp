@@ -1,27 +1,15 @@
 #include "scene_labels.h"
 
+#include <array>
+
 namespace lumorix {
 
 std::string_view objectName(SceneLabel label) {
-    switch (label) {
-    case SceneLabel::labClona:
-        return "labClona";
-    case SceneLabel::labHustota:
-        return "labHustota";
-    case SceneLabel::labInterObr:
-        return "labInterObr";
-    case SceneLabel::labPravde:
-        return "labPravde";
-    case SceneLabel::labZdroj:
-        return "labZdroj";
-    case SceneLabel::labDetektor:
-        return "labDetektor";
-    case SceneLabel::labA:
-        return "labA";
-    case SceneLabel::labB:
-        return "labB";
-    }
-    return {};
+    static constexpr std::array<std::string_view, sceneLabelCount> names{
+        "labClona", "labHustota",  "labInterObr", "labPravde",
+        "labZdroj", "labDetektor", "labA",        "labB",
+    };
+    return names.at(static_cast<std::size_t>(label));
 }
 
 } // namespace lumorix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace lumorix {
@@ -16,10 +17,7 @@ enum class SceneLabel {
     labB,        // "B", the lower hole
 };
 
-inline constexpr SceneLabel allSceneLabels[] = {
-    SceneLabel::labClona, SceneLabel::labHustota,  SceneLabel::labInterObr, SceneLabel::labPravde,
-    SceneLabel::labZdroj, SceneLabel::labDetektor, SceneLabel::labA,        SceneLabel::labB,
-};
+inline constexpr std::size_t sceneLabelCount = 8;
 
 std::string_view objectName(SceneLabel label);
 

@@ -9,18 +9,30 @@ namespace {
 constexpr QRgb grey = 0xC0C0C0;
 constexpr QRgb drawing = 0x123456;
 
-// Two scene labels on a surface that a run has drawn all over.
+// Two scene labels, labClona and labHustota, on a surface that a run has drawn all over.
 class SurfaceLabelsTest : public testing::Test {
 protected:
     SurfaceLabelsTest() {
         window.setPalette(QPalette(Qt::black, QColor(grey)));
         window.resize(300, 200);
         clona->setGeometry(16, 8, 49, 17);
-        zdroj->setGeometry(100, 100, 33, 25);
-        for (SurfaceLabel* label : {clona, zdroj})
-            label->hide();
-        for (std::size_t i = 0; i < widgets.size(); ++i)
-            widgets[i] = i % 2 ? zdroj : clona; // only labClona and labHustota are used
+        hustota->setGeometry(100, 100, 33, 25);
+        clona->hide();
+        hustota->hide();
+        surface.fill(drawing);
+    }
+
+    static SurfaceLabels::SceneLabelWidgets widgetsFor(SurfaceLabel* clona, SurfaceLabel* hustota) {
+        SurfaceLabels::SceneLabelWidgets widgets{};
+        widgets.at(static_cast<std::size_t>(SceneLabel::labClona)) = clona;
+        widgets.at(static_cast<std::size_t>(SceneLabel::labHustota)) = hustota;
+        return widgets;
+    }
+
+    // A first run has shown labClona where it is; a second run draws all over it.
+    void showClonaThenDrawOver() {
+        labels.show(SceneLabel::labClona);
+        labels.commit(surface);
         surface.fill(drawing);
     }
 
@@ -34,14 +46,12 @@ protected:
 
     QWidget window;
     SurfaceLabel* clona = new SurfaceLabel("Clona", &window);
-    SurfaceLabel* zdroj = new SurfaceLabel("Zdroj", &window);
-    SurfaceLabels::SceneLabelWidgets widgets{};
-    SurfaceLabels labels{widgets, {clona, zdroj}};
+    SurfaceLabel* hustota = new SurfaceLabel("Hustota", &window);
+    SurfaceLabels labels{widgetsFor(clona, hustota), {clona, hustota}};
     QImage surface{300, 200, QImage::Format_RGB32};
 };
 
 TEST_F(SurfaceLabelsTest, NothingShowsUntilTheCommit) {
-    labels = SurfaceLabels(widgets, {clona, zdroj});
     labels.show(SceneLabel::labClona);
     labels.setLeft(SceneLabel::labClona, 210);
     labels.setTop(SceneLabel::labClona, 90);
@@ -55,11 +65,7 @@ TEST_F(SurfaceLabelsTest, NothingShowsUntilTheCommit) {
 }
 
 TEST_F(SurfaceLabelsTest, AMovedLabelClearsTheBoxItLeft) {
-    labels = SurfaceLabels(widgets, {clona, zdroj});
-    labels.show(SceneLabel::labClona);
-    labels.commit(surface);
-    surface.fill(drawing);
-
+    showClonaThenDrawOver();
     labels.show(SceneLabel::labClona);
     labels.setLeft(SceneLabel::labClona, 40);
     labels.setLeft(SceneLabel::labClona, 150);
@@ -70,11 +76,7 @@ TEST_F(SurfaceLabelsTest, AMovedLabelClearsTheBoxItLeft) {
 }
 
 TEST_F(SurfaceLabelsTest, AnUnchangedLabelIsLeftUnderTheDrawing) {
-    labels = SurfaceLabels(widgets, {clona, zdroj});
-    labels.show(SceneLabel::labClona);
-    labels.commit(surface);
-    surface.fill(drawing);
-
+    showClonaThenDrawOver();
     labels.show(SceneLabel::labClona);
     labels.setLeft(SceneLabel::labClona, 16);
     labels.setTop(SceneLabel::labClona, 8);
@@ -83,19 +85,26 @@ TEST_F(SurfaceLabelsTest, AnUnchangedLabelIsLeftUnderTheDrawing) {
 }
 
 TEST_F(SurfaceLabelsTest, ALabelWhoseBoxMeetsAClearedAreaIsRepainted) {
-    labels = SurfaceLabels(widgets, {clona, zdroj});
-    labels.show(SceneLabel::labClona);
-    labels.show(SceneLabel::labHustota); // zdroj's widget, at 100, 100
+    labels.show(SceneLabel::labHustota);
     labels.setLeft(SceneLabel::labClona, 90);
     labels.setTop(SceneLabel::labClona, 90);
-    labels.commit(surface);
-    surface.fill(drawing);
+    showClonaThenDrawOver();
 
     labels.hide(SceneLabel::labClona);
     const QRegion changed = labels.commit(surface);
     EXPECT_TRUE(changed.contains(QRect(90, 90, 49, 17)));
-    EXPECT_TRUE(changed.contains(QRect(100, 100, 33, 25))) << "zdroj lost part of its box";
+    EXPECT_TRUE(changed.contains(QRect(100, 100, 33, 25))) << "labHustota lost part of its box";
     EXPECT_EQ(surface.pixel(130, 120) & 0xFFFFFF, grey);
+    EXPECT_TRUE(untouched({140, 90, 100, 100}));
+}
+
+TEST_F(SurfaceLabelsTest, WidgetCoordinatesStayInRange) {
+    labels.show(SceneLabel::labClona);
+    labels.setLeft(SceneLabel::labClona, 3e38f);
+    labels.setTop(SceneLabel::labClona, -3e38f);
+    EXPECT_EQ(clona->x(), QWIDGETSIZE_MAX);
+    EXPECT_EQ(clona->y(), -QWIDGETSIZE_MAX);
+    labels.commit(surface);
 }
 
 } // namespace
