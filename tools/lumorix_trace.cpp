@@ -1,15 +1,15 @@
 // lumorix-trace DISTANCE OFFSET FREQUENCY MODE SLOWDOWN [RUNS]
 //
 // Performs RUNS runs (default 1) with the five texts in the parameter fields, in one fresh program
-// state, and prints every call the runs make, one per line. Nothing waits and nothing is drawn.
+// state, and prints every call the runs make, one per line, as it is made. Nothing waits and
+// nothing is drawn.
 
-#include "canvas/random_sequence.h"
+#include "canvas/canvas.h"
 #include "experiment/experiment.h"
-#include "experiment/run_recorder.h"
+#include "experiment/scene_call.h"
 
 #include <charconv>
 #include <cstdio>
-#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -21,6 +21,35 @@ constexpr std::string_view usage =
     "  made with the five texts as the parameter fields nVzdalenost, nOdchylka,\n"
     "  nKmitočet, nInterference and nSpomaleni.\n";
 
+void printLine(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+class PrintingCanvas final : public lumorix::Canvas {
+public:
+    using Canvas::Canvas;
+
+private:
+    void received(const lumorix::CanvasCall& call) override { printLine(toText(call)); }
+};
+
+class PrintingScene final : public lumorix::SceneLabels, public lumorix::Pause {
+public:
+    void show(lumorix::SceneLabel label) override { print(lumorix::ShowLabel{label}); }
+    void hide(lumorix::SceneLabel label) override { print(lumorix::HideLabel{label}); }
+    void setLeft(lumorix::SceneLabel label, float left) override {
+        print(lumorix::SetLabelLeft{label, left});
+    }
+    void setTop(lumorix::SceneLabel label, float top) override {
+        print(lumorix::SetLabelTop{label, top});
+    }
+    void wait(double delayCount) override { print(lumorix::PauseFor{delayCount}); }
+
+private:
+    static void print(const lumorix::SceneCall& call) { printLine(toText(call)); }
+};
+
 bool parseRuns(std::string_view text, int& runs) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), runs);
     return error == std::errc{} && end == text.data() + text.size() && runs >= 1;
@@ -31,23 +60,26 @@ bool parseRuns(std::string_view text, int& runs) {
 int main(int argc, char* argv[]) {
     int runs = 1;
     if ((argc != 6 && argc != 7) || (argc == 7 && !parseRuns(argv[6], runs))) {
-        std::cerr << usage;
+        std::fputs(usage.data(), stderr);
         return 2;
     }
 
     const lumorix::ParameterTexts fields(argv[1], argv[2], argv[3], argv[4], argv[5]);
     lumorix::RandomSequence random;
-    lumorix::RunRecorder recorder(random);
+    PrintingCanvas canvas(random);
+    PrintingScene scene;
 
     std::optional<lumorix::FatalError> failure;
     for (int run = 0; run < runs && !failure; ++run) {
-        failure = lumorix::runExperiment(recorder.canvas(), fields, recorder, recorder);
-        std::string out;
-        for (const std::string& line : recorder.takeScript())
-            (out += line) += '\n';
-        std::fwrite(out.data(), 1, out.size(), stdout);
+        try {
+            failure = lumorix::runExperiment(canvas, fields, scene, scene);
+        } catch (...) {
+            failure = lumorix::unexpectedFailure(std::current_exception());
+        }
     }
-    if (failure)
-        std::printf("fatal %d %s\n", failure->number(), failure->description().c_str());
-    return failure ? 1 : 0;
+    if (failure) {
+        printLine("fatal " + std::to_string(failure->number()) + ' ' + failure->description());
+        return 1;
+    }
+    return 0;
 }

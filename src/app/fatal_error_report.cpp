@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <new>
 
 namespace lumorix {
 
@@ -12,18 +11,6 @@ void showFatalErrorAndQuit(QWidget* window, const FatalError& error) {
                               .arg(error.number())
                               .arg(QString::fromStdString(error.description())));
     QCoreApplication::exit(1);
-}
-
-FatalError unexpectedFailure(std::exception_ptr failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::bad_alloc&) {
-        return {7, "Nedostatek paměti"};
-    } catch (const std::exception& error) {
-        return {51, std::string("Vnitřní chyba: ") + error.what()};
-    } catch (...) {
-        return {51, "Vnitřní chyba"};
-    }
 }
 
 } // namespace lumorix

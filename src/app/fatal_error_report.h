@@ -3,7 +3,6 @@
 #include "canvas/fatal_error.h"
 
 #include <QWidget>
-#include <exception>
 #include <functional>
 
 namespace lumorix {
@@ -15,8 +14,5 @@ using FatalErrorReporter = std::function<void(const FatalError&)>;
 // Shows the error's number and description in a dialog over the window, then ends the program
 // with a non-zero exit status.
 void showFatalErrorAndQuit(QWidget* window, const FatalError& error);
-
-// Any exception that is not a FatalError, as the fatal error to report.
-FatalError unexpectedFailure(std::exception_ptr failure);
 
 } // namespace lumorix

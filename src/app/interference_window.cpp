@@ -7,8 +7,8 @@
 #include <QCloseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QTimer>
-#include <algorithm>
 #include <type_traits>
 
 namespace lumorix {
@@ -21,8 +21,7 @@ constexpr QSize clientSize(800, 600);
 QImage blankSurface(qreal devicePixelRatio) {
     QImage surface(clientSize * devicePixelRatio, QImage::Format_RGB32);
     surface.setDevicePixelRatio(devicePixelRatio);
-    surface.fill(
-        QColor(colours::background.red(), colours::background.green(), colours::background.blue()));
+    surface.fill(toQColor(colours::background));
     return surface;
 }
 
@@ -88,13 +87,8 @@ void InterferenceWindow::connectHandlers() {
 }
 
 void InterferenceWindow::Form_Load() {
-    for (const char* name : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"}) {
-        const auto handler = std::find_if(
-            controls_.options.begin(), controls_.options.end(), [name](const OptionHandler& h) {
-                return h.option->objectName() == QString::fromUtf8(name);
-            });
-        handler->option->setChecked(true);
-    }
+    for (const char* name : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"})
+        findChild<QRadioButton*>(QString::fromUtf8(name))->setChecked(true);
     fields_.setText(ParameterField::nSpomaleni, QStringLiteral("1"));
 }
 
@@ -112,14 +106,7 @@ void InterferenceWindow::cmdStart_Click() {
         startRequested_ = true;
         return;
     }
-    running_ = true;
-    AnimationPause pause([this] { showProgress(); }, countDuration_);
-    const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
-    showProgress();
-    repaint(labels_.commit(surface_));
-    running_ = false;
-
-    if (failure) {
+    if (const std::optional<FatalError> failure = runLive()) {
         report(*failure);
         return;
     }
@@ -133,8 +120,17 @@ void InterferenceWindow::cmdStart_Click() {
     }
 }
 
+std::optional<FatalError> InterferenceWindow::runLive() {
+    const QScopedValueRollback<bool> running(running_, true);
+    AnimationPause pause([this] { showProgress(); }, countDuration_);
+    const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
+    showProgress();
+    repaint(labels_.commit(surface_));
+    return failure;
+}
+
 void InterferenceWindow::showProgress() {
-    const QRect touched = canvas_.flush();
+    const QRegion touched = canvas_.flush();
     if (!touched.isEmpty())
         repaint(touched);
 }

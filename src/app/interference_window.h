@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QWidget>
 #include <chrono>
+#include <optional>
 
 namespace lumorix {
 
@@ -42,7 +43,8 @@ protected:
 private:
     void Form_Load();
     void connectHandlers();
-    void runExperimentLive();
+    // One run, drawn live; the labels it moved reach the surface when it ends.
+    std::optional<FatalError> runLive();
     void showProgress();
     void matchSurfaceToScreen();
     template <typename Handler> auto guarded(Handler handler);
@@ -58,7 +60,8 @@ private:
     FatalErrorReporter reportFatalError_;
 
     // A run handles no input, but timers and posted events still arrive during its pauses:
-    // a Start or a close request that comes that way waits for the run's end.
+    // a Start or a close request that comes that way waits for the run's end, and a close
+    // request then wins over a Start.
     bool running_ = false;
     bool startRequested_ = false;
     bool closeRequested_ = false;

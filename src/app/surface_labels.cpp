@@ -1,6 +1,6 @@
 #include "surface_labels.h"
 
-#include "canvas/colour.h"
+#include "canvas/screen_canvas.h"
 
 #include <QPaintEvent>
 #include <algorithm>
@@ -16,9 +16,24 @@ int toWidgetCoordinate(float value) {
         std::lround(std::clamp(value, -float(QWIDGETSIZE_MAX), float(QWIDGETSIZE_MAX))));
 }
 
-QColor backgroundColour() {
-    return QColor(colours::background.red(), colours::background.green(),
-                  colours::background.blue());
+// Paints the label into the surface at its place: opaque background, caption wrapped at word
+// boundaries and cut off at the box.
+void paintLabel(QPainter& painter, const QLabel& label) {
+    const QRect box = label.geometry();
+    // The substitute fonts set some captions a pixel or two wider than the design fonts did
+    // (the title is 362.2 pixels in a 361-pixel box): lines break with that much slack, as the
+    // design meant them to, and what overhangs is cut at the box.
+    constexpr int slack = 2;
+    const QRect layout = label.alignment() & Qt::AlignHCenter
+                             ? box.adjusted(-slack / 2, 0, slack / 2, 0)
+                             : box.adjusted(0, 0, slack, 0);
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    painter.fillRect(box, label.palette().color(QPalette::Window));
+    painter.setFont(label.font());
+    painter.setPen(label.palette().color(QPalette::WindowText));
+    painter.drawText(layout, static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
+    painter.restore();
 }
 
 } // namespace
@@ -31,24 +46,6 @@ SurfaceLabel::SurfaceLabel(const QString& caption, QWidget* parent)
 
 void SurfaceLabel::paintEvent(QPaintEvent* event) {
     event->accept();
-}
-
-void paintLabel(QPainter& painter, const QLabel& label) {
-    const QRect box = label.geometry();
-    // The substitute fonts set some captions a pixel or two wider than the design fonts did
-    // (the title is 362.2 pixels in a 361-pixel box): lines break with that much slack, as the
-    // design meant them to, and what overhangs is cut at the box.
-    constexpr int slack = 2;
-    const QRect layout = label.alignment() & Qt::AlignHCenter
-                             ? box.adjusted(-slack / 2, 0, slack / 2, 0)
-                             : box.adjusted(0, 0, slack, 0);
-    painter.save();
-    painter.setClipRect(box);
-    painter.fillRect(box, label.palette().color(QPalette::Window));
-    painter.setFont(label.font());
-    painter.setPen(label.palette().color(QPalette::WindowText));
-    painter.drawText(layout, static_cast<int>(label.alignment()) | Qt::TextWordWrap, label.text());
-    painter.restore();
 }
 
 SurfaceLabels::SurfaceLabels(SceneLabelWidgets sceneLabels,
@@ -95,31 +92,31 @@ void SurfaceLabels::paintAll(QImage& surface) const {
 }
 
 QRegion SurfaceLabels::commit(QImage& surface) {
+    // What a window would find invalid: the boxes that labels left, and the boxes of labels that
+    // appeared or moved. Only that area is brought up to date; the rest keeps the drawing.
     QRegion cleared;
+    QRegion invalid;
     for (const auto& [label, before] : before_) {
-        if (before.visible && (label->isHidden() || label->geometry() != before.box))
+        const bool moved = label->geometry() != before.box;
+        if (before.visible && (label->isHidden() || moved))
             cleared += before.box;
+        if (!label->isHidden() && (!before.visible || moved))
+            invalid += label->geometry();
     }
+    invalid += cleared;
+    before_.clear();
+    if (invalid.isEmpty())
+        return invalid;
 
     QPainter painter(&surface);
+    painter.setClipRegion(invalid);
     for (const QRect& box : cleared)
-        painter.fillRect(box, backgroundColour());
-
-    QRegion changed = cleared;
+        painter.fillRect(box, toQColor(colours::background));
     for (const SurfaceLabel* label : surfaceLabels_) {
-        if (label->isHidden())
-            continue;
-        const auto touched = before_.find(label);
-        const bool appearedOrMoved =
-            touched != before_.end() &&
-            (!touched->second.visible || touched->second.box != label->geometry());
-        if (appearedOrMoved || cleared.intersects(label->geometry())) {
+        if (!label->isHidden() && invalid.intersects(label->geometry()))
             paintLabel(painter, *label);
-            changed += label->geometry();
-        }
     }
-    before_.clear();
-    return changed;
+    return invalid;
 }
 
 } // namespace lumorix

@@ -23,10 +23,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Paints the label into the surface at its place: opaque background, caption wrapped at word
-// boundaries and cut off at the box.
-void paintLabel(QPainter& painter, const QLabel& label);
-
 // The scene labels as a run moves them. The operations change the label widgets at once, but the
 // surface only when the run ends, with commit(), the way a window brings its own surface up to
 // date: no trace is left at the places a label passes through on the way.
@@ -47,8 +43,8 @@ public:
     void paintAll(QImage& surface) const;
 
     // Clears to the background colour each box that a label has left since the last commit
-    // (hidden, or moved away), then paints every visible label that appeared, moved, or whose
-    // box meets a cleared area. Returns the area of the surface that changed.
+    // (hidden, or moved away), then paints the labels that appeared or moved, and the parts of
+    // other labels that meet a cleared area. Returns the area of the surface that changed.
     QRegion commit(QImage& surface);
 
 private:

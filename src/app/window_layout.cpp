@@ -1,6 +1,6 @@
 #include "window_layout.h"
 
-#include "canvas/colour.h"
+#include "canvas/screen_canvas.h"
 
 #include <QApplication>
 #include <QFont>
@@ -13,33 +13,33 @@ namespace lumorix {
 
 namespace {
 
-struct FontSpec {
+struct FontDesign {
     const char* family;
     int pixelSize;
     bool bold;
 };
 
 // "MS Sans Serif" 8.25 pt, regular: the window's own font, for every control without one.
-constexpr FontSpec defaultFont{"MS Sans Serif", 11, false};
+constexpr FontDesign defaultFont{"MS Sans Serif", 11, false};
 
-struct LabelSpec {
+struct LabelDesign {
     const char* caption;
     QRect box;
-    FontSpec font;
+    FontDesign font;
     bool centred;
 };
 
 // The title, the prompt and the one-pixel Label1 are there from the start.
-constexpr LabelSpec titleLabel{"Interferenční obrazec světla nebo fotonu",
-                               {96, 8, 361, 25},
-                               {"Times New Roman", 21, true},
-                               true};
-constexpr LabelSpec promptLabel{
+constexpr LabelDesign titleLabel{"Interferenční obrazec světla nebo fotonu",
+                                 {96, 8, 361, 25},
+                                 {"Times New Roman", 21, true},
+                                 true};
+constexpr LabelDesign promptLabel{
     "Klepněte na tlačitko Start", {208, 280, 217, 57}, {"Times New Roman", 21, true}, true};
-constexpr LabelSpec label1{"Label1", {600, 24, 17, 1}, defaultFont, false};
+constexpr LabelDesign label1{"Label1", {600, 24, 17, 1}, defaultFont, false};
 
 // The scene labels, hidden at their design places until a run shows them; in SceneLabel order.
-constexpr LabelSpec sceneLabelSpecs[] = {
+constexpr LabelDesign sceneLabelDesigns[] = {
     {"Clona", {16, 8, 49, 17}, {"Arial", 13, true}, false},
     {"Hustota fotonů", {128, 64, 49, 33}, {"MS Sans Serif", 11, true}, false},
     {"Interferenční obrazec světla", {312, 40, 97, 33}, {"Arial", 13, true}, true},
@@ -50,7 +50,7 @@ constexpr LabelSpec sceneLabelSpecs[] = {
     {"B", {256, 64, 17, 17}, {"Times New Roman", 16, true}, false},
 };
 
-struct OptionSpec {
+struct OptionDesign {
     const char* name;
     const char* caption;
     QRect boxInFrame;
@@ -58,18 +58,18 @@ struct OptionSpec {
     const char* text; // what its click handler writes into the frame's field
 };
 
-struct FrameSpec {
+struct FrameDesign {
     const char* name;
     const char* caption;
     QRect box;
-    FontSpec font;
+    FontDesign font;
     bool visible;
     ParameterField field;
-    std::vector<OptionSpec> options;
+    std::vector<OptionDesign> options;
 };
 
 // The names of op60, op40 and op20 are not the values they write.
-const FrameSpec frameSpecs[] = {
+const FrameDesign frameDesigns[] = {
     {"frmnRozteč",
      "Rozteč dírek",
      {16, 64, 89, 105},
@@ -121,13 +121,13 @@ const FrameSpec frameSpecs[] = {
       {"opPomalá", "Pomalá", {8, 48, 65, 13}, 40, "20"}}},
 };
 
-struct FieldSpec {
+struct FieldDesign {
     const char* designText;
     QRect box;
 };
 
 // In ParameterField order; never shown, never focused.
-constexpr FieldSpec fieldSpecs[] = {
+constexpr FieldDesign fieldDesigns[] = {
     {"Vzdalenost", {112, 152, 73, 19}}, {"Odchylka", {136, 88, 73, 19}},
     {"Kmitočet", {143, 272, 42, 19}},   {"Interference", {176, 368, 73, 19}},
     {"Spomaleni", {184, 64, 65, 19}},
@@ -140,23 +140,30 @@ constexpr const char* etchedFrameStyle =
 
 QPalette surfacePalette() {
     QPalette palette = QApplication::palette();
-    palette.setColor(
-        QPalette::Window,
-        QColor(colours::background.red(), colours::background.green(), colours::background.blue()));
+    palette.setColor(QPalette::Window, toQColor(colours::background));
     palette.setColor(QPalette::WindowText, Qt::black);
     return palette;
+}
+
+// The design font sizes are points at 96 dpi; fixed pixel sizes keep the layout whatever the
+// screen's dpi setting.
+QFont designFont(const char* family, int pixelSize, bool bold) {
+    QFont font(QString::fromUtf8(family));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
 }
 
 QString qtName(std::string_view name) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-SurfaceLabel* makeLabel(QWidget& window, const LabelSpec& spec, const QString& name) {
-    auto* label = new SurfaceLabel(QString::fromUtf8(spec.caption), &window);
+SurfaceLabel* makeLabel(QWidget& window, const LabelDesign& design, const QString& name) {
+    auto* label = new SurfaceLabel(QString::fromUtf8(design.caption), &window);
     label->setObjectName(name);
-    label->setGeometry(spec.box);
-    label->setFont(designFont(spec.font.family, spec.font.pixelSize, spec.font.bold));
-    label->setAlignment(Qt::AlignTop | (spec.centred ? Qt::AlignHCenter : Qt::AlignLeft));
+    label->setGeometry(design.box);
+    label->setFont(designFont(design.font.family, design.font.pixelSize, design.font.bold));
+    label->setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
     return label;
 }
 
@@ -170,13 +177,6 @@ QPushButton* makeButton(QWidget& window, const char* name, const char* caption, 
 }
 
 } // namespace
-
-QFont designFont(const char* family, int pixelSize, bool bold) {
-    QFont font(QString::fromUtf8(family));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 void makeTabStopOfSelected(QRadioButton* selected) {
     const auto siblings =
@@ -204,9 +204,9 @@ WindowControls layOutControls(QWidget& window) {
     SurfaceLabel* one = makeLabel(window, label1, "Label1");
     one->setPalette(QApplication::palette());
     controls.surfaceLabels = {title, prompt, one};
-    for (std::size_t i = 0; i < std::size(sceneLabelSpecs); ++i) {
+    for (std::size_t i = 0; i < std::size(sceneLabelDesigns); ++i) {
         SurfaceLabel* label =
-            makeLabel(window, sceneLabelSpecs[i], qtName(objectName(static_cast<SceneLabel>(i))));
+            makeLabel(window, sceneLabelDesigns[i], qtName(objectName(static_cast<SceneLabel>(i))));
         label->hide();
         controls.sceneLabels.at(i) = label;
         controls.surfaceLabels.push_back(label);
@@ -231,29 +231,29 @@ WindowControls layOutControls(QWidget& window) {
     controls.HScroll1->setPalette(QApplication::palette());
     keyboardOrder.emplace_back(41, controls.HScroll1);
 
-    for (const FrameSpec& frameSpec : frameSpecs) {
-        auto* frame = new QGroupBox(QString::fromUtf8(frameSpec.caption), &window);
-        frame->setObjectName(QString::fromUtf8(frameSpec.name));
-        frame->setGeometry(frameSpec.box);
+    for (const FrameDesign& frameDesign : frameDesigns) {
+        auto* frame = new QGroupBox(QString::fromUtf8(frameDesign.caption), &window);
+        frame->setObjectName(QString::fromUtf8(frameDesign.name));
+        frame->setGeometry(frameDesign.box);
         frame->setFont(
-            designFont(frameSpec.font.family, frameSpec.font.pixelSize, frameSpec.font.bold));
+            designFont(frameDesign.font.family, frameDesign.font.pixelSize, frameDesign.font.bold));
         frame->setAutoFillBackground(true);
         frame->setStyleSheet(etchedFrameStyle);
-        frame->setVisible(frameSpec.visible);
-        for (const OptionSpec& optionSpec : frameSpec.options) {
-            auto* option = new QRadioButton(QString::fromUtf8(optionSpec.caption), frame);
-            option->setObjectName(QString::fromUtf8(optionSpec.name));
-            option->setGeometry(optionSpec.boxInFrame);
+        frame->setVisible(frameDesign.visible);
+        for (const OptionDesign& optionDesign : frameDesign.options) {
+            auto* option = new QRadioButton(QString::fromUtf8(optionDesign.caption), frame);
+            option->setObjectName(QString::fromUtf8(optionDesign.name));
+            option->setGeometry(optionDesign.boxInFrame);
             option->setFont(window.font());
-            controls.options.push_back({option, frameSpec.field, optionSpec.text});
-            keyboardOrder.emplace_back(optionSpec.keyboardOrder, option);
+            controls.options.push_back({option, frameDesign.field, optionDesign.text});
+            keyboardOrder.emplace_back(optionDesign.keyboardOrder, option);
         }
     }
 
-    for (std::size_t i = 0; i < std::size(fieldSpecs); ++i) {
-        auto* field = new QLineEdit(QString::fromUtf8(fieldSpecs[i].designText), &window);
+    for (std::size_t i = 0; i < std::size(fieldDesigns); ++i) {
+        auto* field = new QLineEdit(QString::fromUtf8(fieldDesigns[i].designText), &window);
         field->setObjectName(qtName(objectName(static_cast<ParameterField>(i))));
-        field->setGeometry(fieldSpecs[i].box);
+        field->setGeometry(fieldDesigns[i].box);
         field->setFocusPolicy(Qt::NoFocus);
         field->setPalette(QApplication::palette());
         field->hide();

@@ -40,10 +40,6 @@ WindowControls layOutControls(QWidget& window);
 // siblings take focus only by a click.
 void makeTabStopOfSelected(QRadioButton* selected);
 
-// The design font sizes are points at 96 dpi; fixed pixel sizes keep the layout whatever the
-// screen's dpi setting.
-QFont designFont(const char* family, int pixelSize, bool bold);
-
 // The application-wide look that the fixed layout relies on, before any window is created: the
 // Fusion style everywhere, and the metric-compatible Liberation fonts where the design fonts
 // are missing.

@@ -9,8 +9,9 @@ namespace lumorix {
 namespace {
 
 template <typename Number> std::string shortest(Number value) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    std::array<char, 512> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
 

@@ -14,7 +14,6 @@ public:
         return Colour(static_cast<std::uint32_t>(red) | static_cast<std::uint32_t>(green) << 8 |
                       static_cast<std::uint32_t>(blue) << 16);
     }
-    static constexpr Colour fromPacked(std::uint32_t packed) { return Colour(packed & 0xFFFFFF); }
 
     constexpr std::uint32_t packed() const { return packed_; }
     constexpr int red() const { return static_cast<int>(packed_ & 0xFF); }

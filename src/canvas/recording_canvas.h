@@ -18,11 +18,15 @@ public:
     // Forgets the calls so far; the canvas state stays.
     void clearCalls() { calls_.clear(); }
 
-    template <typename Call> std::size_t count() const {
-        std::size_t n = 0;
-        for (const CanvasCall& call : calls_)
-            n += std::holds_alternative<Call>(call) ? 1 : 0;
-        return n;
+    template <typename Call> std::size_t count() const { return callsOf<Call>().size(); }
+
+    template <typename Call> std::vector<Call> callsOf() const {
+        std::vector<Call> found;
+        for (const CanvasCall& call : calls_) {
+            if (const Call* wanted = std::get_if<Call>(&call))
+                found.push_back(*wanted);
+        }
+        return found;
     }
 
     // The index-th call, which must be a Call.

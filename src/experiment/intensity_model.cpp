@@ -34,7 +34,9 @@ Envelopes envelopesAt(const Apparatus& scene, double scanY) {
     const double horizontal = finiteOrOverflow(dx * (dx * horizontalWeight));
     const double envelopeA = finiteOrOverflow(squared(scanY - scene.holeAY()) + horizontal);
     const double envelopeB = finiteOrOverflow(squared(scanY - scene.holeBY()) + horizontal);
-    return {envelopeA, envelopeB, finiteOrOverflow(reciprocal(envelopeA) + reciprocal(envelopeB))};
+    const double reciprocalA = reciprocal(envelopeA);
+    const double reciprocalB = reciprocal(envelopeB);
+    return {envelopeA, envelopeB, finiteOrOverflow(reciprocalA + reciprocalB)};
 }
 
 std::optional<double> calibrationFactor(std::string_view distanceText,

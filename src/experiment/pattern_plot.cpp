@@ -20,13 +20,18 @@ constexpr int impactGap = 20;
 // One factor for every geometry: impact mode does not use the calibration table.
 constexpr double impactFactor = 3.9;
 
-// Whole units of the impact intensity; the dot counter is a 32-bit whole number.
-std::int32_t dotCount(double impactIntensity) {
+// The most dots one row can take. The controls give at most 975; field texts outside them can
+// ask for billions, which would stall the run for minutes, so such a count is an overflow of the
+// row's dot counter, a 16-bit whole number.
+constexpr int maxDotsPerRow = std::numeric_limits<std::int16_t>::max();
+
+// Whole units of the impact intensity.
+int dotCount(double impactIntensity) {
     if (!(impactIntensity >= 1))
         return 0;
-    if (impactIntensity >= static_cast<double>(std::numeric_limits<std::int32_t>::max()) + 1)
+    if (impactIntensity >= maxDotsPerRow + 1)
         throw FatalError::overflow();
-    return static_cast<std::int32_t>(impactIntensity);
+    return static_cast<int>(impactIntensity);
 }
 
 void sprayImpacts(Canvas& canvas, double scanY, double intensity, const Envelopes& envelopes) {
@@ -34,8 +39,8 @@ void sprayImpacts(Canvas& canvas, double scanY, double intensity, const Envelope
     canvas.setDrawWidth(1);
     canvas.drawLine(bandLeft, scanY, bandLeft + A::dotBandWidth, scanY);
     canvas.setFillColour(colours::white);
-    const std::int32_t dots = dotCount(envelopes.envelopeSum * (intensity * impactFactor));
-    for (std::int32_t dot = 0; dot < dots; ++dot) {
+    const int dots = dotCount(envelopes.envelopeSum * (intensity * impactFactor));
+    for (int dot = 0; dot < dots; ++dot) {
         // The position is worked out in single precision, like the random number it comes from.
         const float x = static_cast<float>(bandLeft) +
                         static_cast<float>(A::dotBandWidth) * canvas.nextRandom();

@@ -40,24 +40,6 @@ TEST_F(WindowRunTest, ARunLabelsTheSceneWhereTheParametersPutIt) {
     EXPECT_EQ(field("nVzdalenost"), "200") << "a run reads the fields, never writes them";
 }
 
-TEST_F(WindowRunTest, NewParametersMoveTheLabelsAndSwitchTheCaption) {
-    select("opFoton");
-    select("opdc100");
-    select("opVelka");
-    start();
-    EXPECT_FALSE(label("labPravde")->isHidden());
-    EXPECT_EQ(label("labPravde")->pos(), QPoint(620, 60));
-    EXPECT_TRUE(label("labInterObr")->isHidden());
-    EXPECT_EQ(label("labDetektor")->pos(), QPoint(350, 60));
-    EXPECT_EQ(label("labA")->pos(), QPoint(220, 225));
-    EXPECT_EQ(label("labB")->pos(), QPoint(220, 360));
-
-    select("opDopad");
-    start();
-    EXPECT_TRUE(label("labPravde")->isHidden());
-    EXPECT_FALSE(label("labInterObr")->isHidden());
-}
-
 TEST_F(WindowRunTest, TheFinishedPictureIsInTheSurface) {
     start();
     EXPECT_EQ(pixel(249, 200), black) << "the wall, two pixels wide";
@@ -95,23 +77,33 @@ TEST_F(WindowRunTest, LabelsLeaveNoTraceWhereTheyWereBeforeTheyAppeared) {
     EXPECT_TRUE(inkIn(label("labDetektor")->geometry()));
 }
 
-TEST_F(WindowRunTest, AHiddenCaptionIsClearedFromTheSurface) {
+TEST_F(WindowRunTest, TheCaptionFollowsTheModeFromRunToRun) {
     select("opFoton");
     start();
+    EXPECT_FALSE(label("labPravde")->isHidden());
+    EXPECT_EQ(label("labPravde")->pos(), QPoint(620, 60));
+    EXPECT_TRUE(label("labInterObr")->isHidden());
     ASSERT_TRUE(inkIn({720, 60, 21, 33})) << "labPravde is wider than labInterObr";
+
     select("opSvětlo");
     start();
+    EXPECT_TRUE(label("labPravde")->isHidden());
+    EXPECT_FALSE(label("labInterObr")->isHidden());
     EXPECT_FALSE(inkIn({720, 60, 21, 33})) << "labPravde's box is cleared when it is hidden";
     EXPECT_TRUE(inkIn(label("labInterObr")->geometry()));
 }
 
-TEST_F(WindowRunTest, AMovedLabelClearsItsOldBox) {
+TEST_F(WindowRunTest, MovedLabelsLeaveTheRestOfThePictureAlone) {
     start();
-    select("opdc100");
+    select("opVelka");
+    select("opDc150");
     start();
-    // Only the detector label stood there; the new run drew nothing else in that box.
-    EXPECT_FALSE(inkIn({452, 60, 55, 25})) << "labDetektor's box at 450, 60";
-    EXPECT_TRUE(inkIn(label("labDetektor")->geometry()));
+    EXPECT_EQ(label("labB")->pos(), QPoint(220, 360));
+    // labB's old box touches the prompt; only that corner of the prompt is painted again.
+    EXPECT_EQ(pixel(249, 290), black) << "the wall through the prompt";
+    EXPECT_EQ(pixel(249, 330), black);
+    EXPECT_NE(pixel(350, 300), grey) << "the base line and rays through the prompt";
+    EXPECT_FALSE(inkIn({220, 337, 17, 15})) << "labB's old box, below the prompt";
 }
 
 TEST_F(WindowRunTest, AFieldThatIsNotANumberIsAFatalError) {

@@ -1,5 +1,5 @@
 #include "experiment/experiment.h"
-#include "experiment/run_recorder.h"
+#include "run_recorder.h"
 #include "scene_fixture.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +15,8 @@ struct Program {
 
     std::vector<float> randomNumbers() const {
         std::vector<float> numbers;
-        for (const CanvasCall& call : recorder.canvas().calls()) {
-            if (const auto* random = std::get_if<NextRandom>(&call))
-                numbers.push_back(random->value);
-        }
+        for (const NextRandom& random : recorder.canvas().callsOf<NextRandom>())
+            numbers.push_back(random.value);
         return numbers;
     }
 
@@ -28,48 +26,31 @@ struct Program {
 
 const ParameterTexts impactMode("200", "15", "2", "2", "1");
 
-TEST(Experiment, ADefaultRunScansPausesAndLabels) {
-    Program program;
-    EXPECT_EQ(program.run(startUpFields()), std::nullopt);
-    const auto pauses = program.recorder.sceneCallsOf<PauseFor>();
-    ASSERT_EQ(pauses.size(), 399u);
-    for (const PauseFor& pause : pauses)
-        ASSERT_EQ(pause.delayCount, 30000);
-    EXPECT_EQ(program.recorder.sceneCallsOf<ShowLabel>().size(), 7u);
-    EXPECT_EQ(program.recorder.sceneCallsOf<HideLabel>().size(), 1u);
-    EXPECT_EQ(program.recorder.canvas().count<NextRandom>(), 0u);
-}
-
-TEST(Experiment, EachPauseFollowsItsStepsAxisLine) {
-    Program program;
-    program.run(startUpFields());
-    const auto script = program.recorder.script();
-    int pauses = 0;
-    for (std::size_t i = 1; i < script.size(); ++i) {
-        if (script[i].rfind("pause ", 0) == 0) {
-            ++pauses;
-            ASSERT_EQ(script[i - 1], "drawLine 600 100 600 500") << "pause " << pauses;
-        }
-    }
-    EXPECT_EQ(pauses, 399);
-}
-
-TEST(Experiment, TheSlowdownSetsEveryPause) {
-    for (const auto& [slowdown, count] :
-         {std::pair{"0", 0.0}, std::pair{"20", 600000.0}, std::pair{"7", 210000.0}}) {
+TEST(Experiment, EveryStepEndsWithItsAxisLineAndAPauseSetByTheSlowdown) {
+    for (const auto& [slowdown, count] : {std::pair{"1", 30000.0}, std::pair{"0", 0.0},
+                                          std::pair{"20", 600000.0}, std::pair{"-1", -30000.0}}) {
+        SCOPED_TRACE(testing::Message() << "slowdown " << slowdown);
         Program program;
-        program.run(ParameterTexts("200", "15", "2", "0", slowdown));
-        const auto pauses = program.recorder.sceneCallsOf<PauseFor>();
-        ASSERT_EQ(pauses.size(), 399u);
-        EXPECT_EQ(pauses.front().delayCount, count) << "slowdown " << slowdown;
-        EXPECT_EQ(pauses.back().delayCount, count) << "slowdown " << slowdown;
+        EXPECT_EQ(program.run(ParameterTexts("200", "15", "2", "0", slowdown)), std::nullopt);
+        const auto script = program.recorder.script();
+        int pauses = 0;
+        for (std::size_t i = 1; i < script.size(); ++i) {
+            if (script[i].rfind("pause ", 0) == 0) {
+                ++pauses;
+                ASSERT_EQ(script[i - 1], "drawLine 600 100 600 500") << "pause " << pauses;
+            }
+        }
+        EXPECT_EQ(pauses, 399);
+        for (const PauseFor& pause : program.recorder.sceneCallsOf<PauseFor>())
+            ASSERT_EQ(pause.delayCount, count);
+        EXPECT_EQ(program.recorder.sceneCallsOf<ShowLabel>().size(), 7u);
+        EXPECT_EQ(program.recorder.sceneCallsOf<HideLabel>().size(), 1u);
     }
 }
 
 TEST(Experiment, CanvasStateCarriesIntoTheNextRun) {
     Program program;
     const RecordingCanvas& canvas = program.recorder.canvas();
-    EXPECT_EQ(canvas.state(), CanvasState{});
     program.run(startUpFields());
     const CanvasState afterRun{CanvasScale::pixels, 1, FillStyle::solid, colours::marker};
     EXPECT_EQ(canvas.state(), afterRun);
@@ -156,6 +137,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "drawCircle 150 300 5"},
         FailureCase{"frequencyNotANumber", ParameterTexts("200", "15", "Kmitočet", "0", "1"), 13,
                     35, 0, "drawLine 130 300 750 300"},
+        FailureCase{"arrowAngleBeyondDoubleRange",
+                    ParameterTexts("200", "15", "1" + std::string(307, '0'), "0", "1"), 6, 35, 0,
+                    "drawLine 130 300 750 300"},
         FailureCase{"slowdownNotANumber", ParameterTexts("200", "15", "2", "0", "Spomaleni"), 13,
                     35 + 8, 0, "drawLine 600 100 600 500"},
         FailureCase{"slowdownTooLargeToCount",

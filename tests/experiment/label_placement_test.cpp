@@ -1,6 +1,6 @@
 #include "experiment/experiment.h"
 #include "experiment/label_placement.h"
-#include "experiment/run_recorder.h"
+#include "run_recorder.h"
 #include "scene_fixture.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +9,15 @@
 namespace lumorix {
 namespace {
 
-// The scene labels as a window keeps them: hidden until shown, at their latest place.
+// The scene labels as a window keeps them, at their latest place. Both pattern captions start
+// visible, so that hiding one is seen.
 class LabelBoard final : public SceneLabels {
 public:
+    LabelBoard() {
+        labels_[SceneLabel::labInterObr].visible = true;
+        labels_[SceneLabel::labPravde].visible = true;
+    }
+
     struct Label {
         bool visible = false;
         float left = -1;

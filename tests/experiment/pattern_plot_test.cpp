@@ -46,34 +46,32 @@ void expectMarkersThenAxis(const RecordingCanvas& canvas, std::size_t first, flo
     EXPECT_EQ(canvas.callAt<DrawLine>(first + 5), (DrawLine{600, 100, 600, 500, std::nullopt}));
 }
 
-TEST(PatternPlot, LightModeBarLevelWithHoleA) {
-    PlottedStep step(startUpFields(), 285);
-    const DrawLine& bar = step.canvas.callAt<DrawLine>(0);
-    EXPECT_EQ(bar.x1, 600.0f);
-    EXPECT_FLOAT_EQ(bar.x2, 658.8295f);
-    EXPECT_EQ(bar.y1, 285.0f);
-    EXPECT_EQ(bar.y2, 285.0f);
-    EXPECT_EQ(bar.colour, std::nullopt);
-    expectMarkersThenAxis(step.canvas, 1, 285, 537.5, 583.6066, 521.1066);
-}
-
-TEST(PatternPlot, PhotonModeBarsAreScaledByAFixedFactor) {
-    PlottedStep level(ParameterTexts("200", "15", "2", "1", "1"), 285);
-    EXPECT_FLOAT_EQ(level.canvas.callAt<DrawLine>(0).x2, 638.2402f);
-    PlottedStep onAxis(ParameterTexts("200", "15", "2", "1", "1"), 300);
-    EXPECT_FLOAT_EQ(onAxis.canvas.callAt<DrawLine>(0).x2, 700.0f);
-    PlottedStep low(ParameterTexts("200", "15", "2", "1", "1"), 480);
-    EXPECT_FLOAT_EQ(low.canvas.callAt<DrawLine>(0).x2, 612.9851f);
-}
-
-TEST(PatternPlot, LightModeOnTheAxisAndAtTheFirstDrawingStep) {
-    PlottedStep onAxis(startUpFields(), 300);
-    EXPECT_FLOAT_EQ(onAxis.canvas.callAt<DrawLine>(0).x2, 743.1193f);
-    expectMarkersThenAxis(onAxis.canvas, 1, 300, 563.3028, 563.3028, 526.6055);
-
-    PlottedStep low(startUpFields(), 480);
-    EXPECT_NEAR(low.canvas.callAt<DrawLine>(0).x2, 600.3159f, 1e-4);
-    expectMarkersThenAxis(low.canvas, 1, 480, 599.4784, 599.2739, 598.7523);
+TEST(PatternPlot, BarsThenMarkersThenTheAxis) {
+    const struct {
+        const char* mode;
+        int scanY;
+        float barEnd;
+        double markerA, markerB, sum;
+    } rows[] = {
+        {"0", 285, 658.8295f, 537.5, 583.6066, 521.1066}, // level with hole A
+        {"1", 285, 638.2402f, 537.5, 583.6066, 521.1066},
+        {"0", 300, 743.1193f, 563.3028, 563.3028, 526.6055}, // on the axis
+        {"1", 300, 700.0f, 563.3028, 563.3028, 526.6055},
+        {"0", 480, 600.3159f, 599.4784, 599.2739, 598.7523}, // the first drawing step
+        {"1", 480, 612.9851f, 599.4784, 599.2739, 598.7523},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "mode " << row.mode << ", row " << row.scanY);
+        PlottedStep step(ParameterTexts("200", "15", "2", row.mode, "1"), row.scanY);
+        const DrawLine& bar = step.canvas.callAt<DrawLine>(0);
+        EXPECT_EQ(bar.x1, 600.0f);
+        EXPECT_NEAR(bar.x2, row.barEnd, 1e-4);
+        EXPECT_EQ(bar.y1, static_cast<float>(row.scanY));
+        EXPECT_EQ(bar.y2, static_cast<float>(row.scanY));
+        EXPECT_EQ(bar.colour, std::nullopt);
+        expectMarkersThenAxis(step.canvas, 1, static_cast<float>(row.scanY), row.markerA,
+                              row.markerB, row.sum);
+    }
 }
 
 TEST(PatternPlot, ImpactModeSpraysOneDotPerWholeUnit) {
@@ -137,29 +135,21 @@ TEST(PatternPlot, ADistanceOutsideTheMarkerTableDrawsNoMarkers) {
     EXPECT_EQ(step.canvas.state().fillColour, colours::white) << "the dots' white stays";
 }
 
-TEST(PatternPlot, EveryStepEndsWithAThinPenAndBlueFill) {
-    for (const char* mode : {"0", "1", "2"}) {
-        PlottedStep step(ParameterTexts("150", "5", "0.3", mode, "1"), 250);
-        EXPECT_EQ(step.canvas.state().drawWidth, 1) << "mode " << mode;
-        EXPECT_EQ(step.canvas.state().fillColour, colours::marker) << "mode " << mode;
-    }
-}
-
-TEST(PatternPlot, AZeroIntensityAsksForAZeroLengthBar) {
-    SceneFixture fixture;
-    plotPattern(fixture.canvas, fixture.fields, 400, 0, envelopesAt(fixture.scene, 400));
-    EXPECT_EQ(fixture.canvas.callAt<DrawLine>(0), (DrawLine{600, 400, 600, 400, std::nullopt}));
-}
-
-TEST(PatternPlot, AnImpactCountBeyondTheDotCounterIsAnOverflow) {
-    SceneFixture fixture(ParameterTexts("200", "15", "2", "2", "1"));
+TEST(PatternPlot, MoreDotsThanOneRowCanTakeIsAnOverflow) {
+    const ParameterTexts impact("200", "15", "2", "2", "1");
+    const auto plotImpacts = [&](double impactIntensity) {
+        SceneFixture fixture(impact);
+        plotPattern(fixture.canvas, fixture.fields, 285, impactIntensity / 3.9,
+                    Envelopes{320, 1220, 1});
+        return fixture.canvas.count<NextRandom>();
+    };
+    EXPECT_EQ(plotImpacts(32767.5), 32767u);
     try {
-        plotPattern(fixture.canvas, fixture.fields, 285, 1e10, Envelopes{320, 1220, 1});
+        plotImpacts(32768.5);
         FAIL() << "no overflow";
     } catch (const FatalError& error) {
         EXPECT_EQ(error.number(), 6);
     }
-    EXPECT_EQ(fixture.canvas.count<NextRandom>(), 0u);
 }
 
 } // namespace

@@ -58,10 +58,10 @@ TEST(TraceTool, PrintsTheFirstDrawingStepOfADefaultRun) {
 }
 
 TEST(TraceTool, RunsShareOneProgramState) {
-    const Output output = trace("100 0 2 2 1 2");
+    const Output output = trace("100 0 2 2 20 2");
     ASSERT_EQ(output.status, 0);
     EXPECT_EQ(countOf(output.lines, "setScalePixels"), 2u);
-    EXPECT_EQ(countOf(output.lines, "pause 30000"), 2u * 399u);
+    EXPECT_EQ(countOf(output.lines, "pause 600000"), 2u * 399u) << "counts without an exponent";
     // The second run continues the random sequence instead of repeating the first.
     const auto firstRandom =
         std::find_if(output.lines.begin(), output.lines.end(),
@@ -82,7 +82,7 @@ TEST(TraceTool, AFatalErrorIsTheLastLine) {
 TEST(TraceTool, TextsReachTheFieldsVerbatim) {
     const Output output = trace("'200 ' 15 2 0 1");
     ASSERT_EQ(output.status, 0);
-    // " 200" reads as 200 but is no key of the marker table: no markers at all.
+    // "200 " reads as 200 but is no key of the marker table: no markers at all.
     EXPECT_EQ(countOf(output.lines, "setFillColour 0xFF0000"), 0u);
     EXPECT_EQ(countOf(output.lines, "left labDetektor 450"), 1u);
 }

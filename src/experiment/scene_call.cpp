@@ -1,4 +1,6 @@
-#include "run_recorder.h"
+#include "scene_call.h"
+
+#include "canvas/canvas_call.h"
 
 namespace lumorix {
 
@@ -26,28 +28,6 @@ struct SceneCallText {
 
 std::string toText(const SceneCall& call) {
     return std::visit(SceneCallText{}, call);
-}
-
-std::vector<std::string> RunRecorder::script() const {
-    const std::vector<CanvasCall>& canvasCalls = canvas_.calls();
-    std::vector<std::string> lines;
-    lines.reserve(canvasCalls.size() + sceneCalls_.size());
-    std::size_t nextCanvasCall = 0;
-    for (const RecordedSceneCall& recorded : sceneCalls_) {
-        for (; nextCanvasCall < recorded.canvasCallsBefore; ++nextCanvasCall)
-            lines.push_back(toText(canvasCalls[nextCanvasCall]));
-        lines.push_back(toText(recorded.call));
-    }
-    for (; nextCanvasCall < canvasCalls.size(); ++nextCanvasCall)
-        lines.push_back(toText(canvasCalls[nextCanvasCall]));
-    return lines;
-}
-
-std::vector<std::string> RunRecorder::takeScript() {
-    std::vector<std::string> lines = script();
-    canvas_.clearCalls();
-    sceneCalls_.clear();
-    return lines;
 }
 
 } // namespace lumorix
