@@ -51,18 +51,6 @@ void expectAt(const LabelBoard& board, SceneLabel label, float left, float top) 
     EXPECT_EQ(placed.top, top) << objectName(label);
 }
 
-TEST(LabelPlacement, StartUpSelections) {
-    const LabelBoard board = placedFor(startUpFields());
-    expectAt(board, SceneLabel::labClona, 210, 90);
-    expectAt(board, SceneLabel::labHustota, 540, 150);
-    expectAt(board, SceneLabel::labInterObr, 620, 60);
-    expectAt(board, SceneLabel::labZdroj, 120, 310);
-    expectAt(board, SceneLabel::labDetektor, 450, 60);
-    expectAt(board, SceneLabel::labA, 220, 250);
-    expectAt(board, SceneLabel::labB, 220, 335);
-    EXPECT_FALSE(board.at(SceneLabel::labPravde).visible);
-}
-
 TEST(LabelPlacement, DetectorLabelFollowsTheDistance) {
     for (const auto& [distance, left] :
          {std::pair{"100", 350.0f}, std::pair{"150", 400.0f}, std::pair{"200", 450.0f}}) {
