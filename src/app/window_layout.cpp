@@ -147,10 +147,10 @@ QPalette surfacePalette() {
 
 // The design font sizes are points at 96 dpi; fixed pixel sizes keep the layout whatever the
 // screen's dpi setting.
-QFont designFont(const char* family, int pixelSize, bool bold) {
-    QFont font(QString::fromUtf8(family));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+QFont toQFont(const FontDesign& design) {
+    QFont font(QString::fromUtf8(design.family));
+    font.setPixelSize(design.pixelSize);
+    font.setBold(design.bold);
     return font;
 }
 
@@ -162,7 +162,7 @@ SurfaceLabel* makeLabel(QWidget& window, const LabelDesign& design, const QStrin
     auto* label = new SurfaceLabel(QString::fromUtf8(design.caption), &window);
     label->setObjectName(name);
     label->setGeometry(design.box);
-    label->setFont(designFont(design.font.family, design.font.pixelSize, design.font.bold));
+    label->setFont(toQFont(design.font));
     label->setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
     return label;
 }
@@ -171,7 +171,7 @@ QPushButton* makeButton(QWidget& window, const char* name, const char* caption, 
     auto* button = new QPushButton(QString::fromUtf8(caption), &window);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(box);
-    button->setFont(designFont("Times New Roman", 19, true));
+    button->setFont(toQFont({"Times New Roman", 19, true}));
     button->setPalette(QApplication::palette());
     return button;
 }
@@ -194,7 +194,7 @@ void setUpLookAndFeel() {
 
 WindowControls layOutControls(QWidget& window) {
     window.setPalette(surfacePalette());
-    window.setFont(designFont(defaultFont.family, defaultFont.pixelSize, defaultFont.bold));
+    window.setFont(toQFont(defaultFont));
 
     WindowControls controls{};
     std::vector<std::pair<int, QWidget*>> keyboardOrder;
@@ -235,8 +235,7 @@ WindowControls layOutControls(QWidget& window) {
         auto* frame = new QGroupBox(QString::fromUtf8(frameDesign.caption), &window);
         frame->setObjectName(QString::fromUtf8(frameDesign.name));
         frame->setGeometry(frameDesign.box);
-        frame->setFont(
-            designFont(frameDesign.font.family, frameDesign.font.pixelSize, frameDesign.font.bold));
+        frame->setFont(toQFont(frameDesign.font));
         frame->setAutoFillBackground(true);
         frame->setStyleSheet(etchedFrameStyle);
         frame->setVisible(frameDesign.visible);
