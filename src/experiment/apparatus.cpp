@@ -15,6 +15,11 @@ void drawBlankingRows(Canvas& canvas) {
 
 } // namespace
 
+void drawPatternAxis(Canvas& canvas) {
+    using A = Apparatus;
+    canvas.drawLine(A::screenX, A::screenTop, A::screenX, A::screenBottom);
+}
+
 Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields) {
     using A = Apparatus;
     canvas.setScalePixels();
@@ -38,7 +43,7 @@ Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields) {
     canvas.drawCircle(A::wallX, scene.holeBY(), 2, colours::background);
     canvas.drawCircle(A::wallX, scene.holeAY(), 2, colours::background);
     canvas.drawLine(scene.detectorX, A::wallBottom + 10, scene.detectorX, A::wallTop - 10);
-    canvas.drawLine(A::screenX, A::screenTop, A::screenX, A::screenBottom);
+    drawPatternAxis(canvas);
     canvas.setDrawWidth(1);
     canvas.drawLine(A::sourceX - 20, A::axisY, 750, A::axisY);
 

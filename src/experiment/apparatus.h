@@ -28,6 +28,10 @@ struct Apparatus {
     double holeBY() const { return axisY + holeOffset; }
 };
 
+// The vertical pattern axis at screenX, in the foreground colour at the draw width in force. The
+// set-up draws it, and every scan step and the end of a run draw it again over what reached it.
+void drawPatternAxis(Canvas& canvas);
+
 // Blanks twenty rows of the old picture, fixes the scene from the parameter fields and draws the
 // apparatus: source, rays to the holes, wall with its holes, detector line, pattern axis, base
 // line. Leaves the canvas at draw width 1, fill solid, fill colour background grey.

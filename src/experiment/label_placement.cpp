@@ -19,7 +19,7 @@ void showAt(SceneLabels& labels, SceneLabel label, float left, float top) {
 
 void placeLabels(Canvas& canvas, SceneLabels& labels, const ParameterFields& fields,
                  const Apparatus& scene) {
-    canvas.drawLine(A::screenX, A::screenTop, A::screenX, A::screenBottom);
+    drawPatternAxis(canvas);
 
     showAt(labels, SceneLabel::labClona, A::wallX - 40, A::wallTop - 10);
     showAt(labels, SceneLabel::labHustota, A::screenX - 60, A::screenTop + 50);

@@ -4,7 +4,6 @@
 #include "canvas/canvas.h"
 #include "canvas/fatal_error.h"
 
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -84,7 +83,7 @@ void plotPattern(Canvas& canvas, const ParameterFields& fields, double scanY, do
 
     canvas.setDrawWidth(1);
     drawEnvelopeMarkers(canvas, fields, scanY, envelopes);
-    canvas.drawLine(A::screenX, A::screenTop, A::screenX, A::screenBottom);
+    drawPatternAxis(canvas);
 }
 
 } // namespace lumorix
