@@ -18,19 +18,12 @@ namespace {
 // Everything a run draws lies within 800 × 580 pixels.
 constexpr QSize clientSize(800, 600);
 
-QImage blankSurface(qreal devicePixelRatio) {
-    QImage surface(clientSize * devicePixelRatio, QImage::Format_RGB32);
-    surface.setDevicePixelRatio(devicePixelRatio);
-    surface.fill(toQColor(colours::background));
-    return surface;
-}
-
 } // namespace
 
 InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, QWidget* parent)
     : QWidget(parent)
     , controls_(layOutControls(*this))
-    , surface_(blankSurface(devicePixelRatioF()))
+    , surface_(clientSize, devicePixelRatioF(), toQColor(colours::background).rgb())
     , canvas_(random_, surface_)
     , fields_(controls_.fields)
     , labels_(controls_.sceneLabels, controls_.surfaceLabels)
@@ -40,7 +33,10 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     setWindowTitle(QStringLiteral("Lumorix - https://lumorix.example.org"));
     setFixedSize(clientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    labels_.paintAll(surface_);
+    {
+        ScreenSurface::Painting painting(surface_);
+        labels_.paintAll(painting.image());
+    }
     connectHandlers();
     Form_Load();
     controls_.cmdStart->setFocus();
@@ -124,35 +120,35 @@ std::optional<FatalError> InterferenceWindow::runLive() {
     const QScopedValueRollback<bool> running(running_, true);
     AnimationPause pause([this] { showProgress(); }, countDuration_);
     const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
-    showProgress();
-    repaint(labels_.commit(surface_));
+    canvas_.flush();
+    {
+        ScreenSurface::Painting painting(surface_);
+        surface_.touched(labels_.commit(painting.image()));
+    }
+    present();
     return failure;
 }
 
 void InterferenceWindow::showProgress() {
-    const QRegion touched = canvas_.flush();
-    if (!touched.isEmpty())
-        repaint(touched);
+    canvas_.flush();
+    present();
 }
 
-void InterferenceWindow::matchSurfaceToScreen() {
-    const qreal ratio = devicePixelRatioF();
-    if (surface_.devicePixelRatio() == ratio)
-        return;
-    QImage sharper = blankSurface(ratio);
-    QPainter painter(&sharper);
-    painter.drawImage(QRect(QPoint(0, 0), clientSize), surface_);
-    painter.end();
-    surface_ = std::move(sharper);
+void InterferenceWindow::present() {
+    const QRegion touched = surface_.takeTouched();
+    if (!touched.isEmpty())
+        update(touched);
 }
 
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
-    matchSurfaceToScreen();
+    // The window may have moved to a screen with another pixel ratio.
+    surface_.matchPixelRatio(devicePixelRatioF());
     const QRect area = event->rect();
-    const qreal ratio = surface_.devicePixelRatio();
+    const QImage& image = surface_.image();
+    const qreal ratio = image.devicePixelRatio();
     QPainter painter(this);
     painter.drawImage(
-        area, surface_,
+        area, image,
         QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
 }
 

@@ -3,6 +3,7 @@
 #include "animation_pause.h"
 #include "canvas/random_sequence.h"
 #include "canvas/screen_canvas.h"
+#include "canvas/screen_surface.h"
 #include "fatal_error_report.h"
 #include "surface_labels.h"
 #include "window_fields.h"
@@ -30,7 +31,7 @@ public:
     void setFatalErrorReporter(FatalErrorReporter reporter);
 
     // The drawing surface, in logical pixels at the screen's device pixel ratio.
-    const QImage& surface() const { return surface_; }
+    const QImage& surface() const { return surface_.image(); }
 
     void cmdStart_Click();
     void cmdKonec_Click();
@@ -46,12 +47,13 @@ private:
     // One run, drawn live; the labels it moved reach the surface when it ends.
     std::optional<FatalError> runLive();
     void showProgress();
-    void matchSurfaceToScreen();
+    // Has the window show what was painted since it last did, as soon as the event loop runs.
+    void present();
     template <typename Handler> auto guarded(Handler handler);
     void report(const FatalError& error);
 
     WindowControls controls_;
-    QImage surface_;
+    ScreenSurface surface_;
     RandomSequence random_;
     ScreenCanvas canvas_;
     WindowFields fields_;

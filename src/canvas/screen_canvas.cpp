@@ -1,29 +1,77 @@
 #include "screen_canvas.h"
 
 #include <QPen>
+#include <algorithm>
+#include <cmath>
 #include <variant>
 
 namespace lumorix {
+
+namespace {
+
+QRgb toQRgb(Colour colour) {
+    return qRgb(colour.red(), colour.green(), colour.blue());
+}
+
+// The smallest whole-pixel rectangle around an area, as QRectF::toAlignedRect() gives it, without
+// the library calls that cost more than the stamping of an impact dot.
+QRect alignedRect(const QRectF& area) {
+    constexpr double wholeRange = 1 << 30;
+    if (!(std::fabs(area.left()) < wholeRange && std::fabs(area.right()) < wholeRange &&
+          std::fabs(area.top()) < wholeRange && std::fabs(area.bottom()) < wholeRange))
+        return area.toAlignedRect();
+    const auto floor = [](double v) {
+        const int whole = static_cast<int>(v);
+        return whole - (v < whole ? 1 : 0);
+    };
+    const auto ceil = [](double v) {
+        const int whole = static_cast<int>(v);
+        return whole + (v > whole ? 1 : 0);
+    };
+    const int left = floor(area.left());
+    const int top = floor(area.top());
+    return QRect(left, top, ceil(area.right()) - left, ceil(area.bottom()) - top);
+}
+
+} // namespace
 
 QColor toQColor(Colour colour) {
     return QColor(colour.red(), colour.green(), colour.blue());
 }
 
-ScreenCanvas::ScreenCanvas(RandomSequence& random, QImage& surface)
-    : Canvas(random)
-    , surface_(surface) {}
+ScreenCanvas::Open::Open(ScreenSurface& surface)
+    : painting(surface)
+    , target{painting.bits(), painting.bytesPerLine(), painting.image().size(),
+             painting.image().devicePixelRatio(), [this]() -> QPainter& { return painter(); }} {}
 
-QRegion ScreenCanvas::flush() {
-    painter_.reset();
-    return std::exchange(damage_, QRegion());
-}
-
-QPainter& ScreenCanvas::painter() {
+QPainter& ScreenCanvas::Open::painter() {
     if (!painter_) {
-        painter_.emplace(&surface_);
+        painter_.emplace(&painting.image());
         painter_->setRenderHint(QPainter::Antialiasing, false);
     }
     return *painter_;
+}
+
+ScreenCanvas::ScreenCanvas(RandomSequence& random, ScreenSurface& surface, DrawingPath path)
+    : Canvas(random)
+    , surface_(surface)
+    , path_(path) {}
+
+void ScreenCanvas::flush() {
+    open_.reset();
+    stamps_.trim();
+    QRegion region;
+    for (const QRect& box : touched_)
+        region += box;
+    touched_.clear();
+    if (!region.isEmpty())
+        surface_.touched(region);
+}
+
+ScreenCanvas::Open& ScreenCanvas::open() {
+    if (!open_)
+        open_.emplace(surface_);
+    return *open_;
 }
 
 QPen ScreenCanvas::pen(const std::optional<Colour>& colour) const {
@@ -34,29 +82,55 @@ QPen ScreenCanvas::pen(const std::optional<Colour>& colour) const {
 void ScreenCanvas::touched(const QRectF& area) {
     // A margin for the pen's width and the rounding of aliased painting.
     const double margin = state().drawWidth + 1;
-    damage_ += area.adjusted(-margin, -margin, margin, margin).toAlignedRect();
+    const QRect box = alignedRect(area.adjusted(-margin, -margin, margin, margin));
+    const auto sameRows = std::find_if(touched_.begin(), touched_.end(), [&box](const QRect& b) {
+        return b.top() == box.top() && b.bottom() == box.bottom();
+    });
+    if (sameRows == touched_.end()) {
+        touched_.push_back(box);
+    } else {
+        sameRows->setLeft(std::min(sameRows->left(), box.left()));
+        sameRows->setRight(std::max(sameRows->right(), box.right()));
+    }
 }
 
 void ScreenCanvas::received(const CanvasCall& call) {
-    if (const auto* line = std::get_if<DrawLine>(&call)) {
-        const QPointF from(line->x1, line->y1);
-        const QPointF to(line->x2, line->y2);
-        QPainter& p = painter();
-        p.setPen(pen(line->colour));
-        p.drawLine(from, to);
-        touched(QRectF(from, to).normalized());
-    } else if (const auto* circle = std::get_if<DrawCircle>(&call)) {
-        const QPointF centre(circle->x, circle->y);
-        QPainter& p = painter();
-        p.setPen(pen(circle->colour));
-        if (state().fillStyle == FillStyle::solid)
-            p.setBrush(toQColor(state().fillColour));
-        else
-            p.setBrush(Qt::NoBrush);
-        p.drawEllipse(centre, circle->radius, circle->radius);
-        touched(QRectF(centre.x() - circle->radius, centre.y() - circle->radius, 2 * circle->radius,
-                       2 * circle->radius));
-    }
+    std::visit([this](const auto& c) { draw(c); }, call);
+}
+
+void ScreenCanvas::draw(const DrawLine& line) {
+    const QPointF from(line.x1, line.y1);
+    const QPointF to(line.x2, line.y2);
+    touched(QRectF(from, to).normalized());
+    Open& surface = open();
+    const Colour colour = line.colour.value_or(colours::foreground);
+    if (path_ == DrawingPath::fast && stamps_.drawLine(surface.target, line.x1, line.y1, line.x2,
+                                                       line.y2, state().drawWidth, toQRgb(colour)))
+        return;
+    QPainter& painter = surface.painter();
+    painter.setPen(pen(line.colour));
+    painter.drawLine(from, to);
+}
+
+void ScreenCanvas::draw(const DrawCircle& circle) {
+    const QPointF centre(circle.x, circle.y);
+    touched(QRectF(centre.x() - circle.radius, centre.y() - circle.radius, 2 * circle.radius,
+                   2 * circle.radius));
+    Open& surface = open();
+    const bool filled = state().fillStyle == FillStyle::solid;
+    const Colour colour = circle.colour.value_or(colours::foreground);
+    if (path_ == DrawingPath::fast &&
+        stamps_.drawCircle(surface.target, circle.x, circle.y, circle.radius, state().drawWidth,
+                           toQRgb(colour),
+                           filled ? std::optional(toQRgb(state().fillColour)) : std::nullopt))
+        return;
+    QPainter& painter = surface.painter();
+    painter.setPen(pen(circle.colour));
+    if (filled)
+        painter.setBrush(toQColor(state().fillColour));
+    else
+        painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, circle.radius, circle.radius);
 }
 
 } // namespace lumorix

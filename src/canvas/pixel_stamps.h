@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QPainter>
+#include <QRect>
+#include <QRgb>
+#include <QSize>
+#include <compare>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace lumorix {
+
+// Where stamps go: an image's pixels, and its painter, in logical coordinates, for learning.
+struct StampTarget {
+    uchar* bits;
+    qsizetype bytesPerLine;
+    QSize deviceSize;
+    qreal pixelRatio;
+    std::function<QPainter&()> painter;
+};
+
+// The fast path of the on-screen canvas, for what a run draws most: small circles (impact dots,
+// envelope markers, scan points) and horizontal or vertical lines (bars, bands, the pattern axis).
+//
+// The painter's aliased rasterisation depends only on where a shape falls within its pixel: a
+// whole-pixel shift moves its pixels unchanged. So each shape is learnt from the painter once per
+// sub-pixel position and stamped straight into the image after that: the pixels are the painter's
+// own, at a small fraction of its cost. Long lines are learnt end by end, since between its ends
+// every row (or column) of a line is one solid run; short ones whole.
+//
+// A sub-pixel position is the exact fraction of a device coordinate together with its binary
+// exponent, since the painter rounds differently in different octaves of coordinates. Pixel
+// ratios other than 1 and 2, shapes that reach the image's edge and anything unusual are left to
+// the general path: the draw functions then draw nothing and return false.
+class PixelStamps {
+public:
+    bool drawCircle(StampTarget& target, float x, float y, float radius, int penWidth, QRgb pen,
+                    std::optional<QRgb> fill);
+    bool drawLine(StampTarget& target, float x1, float y1, float x2, float y2, int penWidth,
+                  QRgb pen);
+
+    // Forgets everything learnt once it takes more than a bounded amount of memory. Stamps stay
+    // valid until then, so call it only between drawings.
+    void trim();
+
+private:
+    // One device coordinate: the pixel it falls in, and its place within that pixel.
+    struct SubPixel {
+        int pixel;
+        int exponent;
+        std::uint32_t fraction; // in units of the coordinate's last bit
+    };
+
+    // Device pixels from an anchor pixel: for a circle or a short line, a run of one row in the
+    // pen's or the brush's colour; for the end of a long line, the end's outermost pixel in one
+    // row (or column) of the line, which "across" numbers.
+    struct Run {
+        int across;
+        int from;
+        int to;
+        bool pen;
+        friend auto operator<=>(const Run&, const Run&) = default;
+    };
+    using Stamp = std::vector<Run>;
+
+    enum class Shape { circle, shortLine, lineStart, lineEnd };
+
+    // Everything that a stamp depends on but the fraction along the coordinate that indexes its
+    // table: x for circles, the end for lines.
+    struct TableKey {
+        Shape shape;
+        bool filled = false;
+        bool horizontal = false;
+        int direction = 0;
+        int penWidth = 0;
+        std::uint32_t radiusBits = 0;
+        int pixelRatio = 0;
+        int alongExponent = 0;
+        int acrossExponent = 0;
+        std::uint32_t acrossFraction = 0;
+        // Where a short line starts: the whole pixels to its end, and the start's place.
+        int span = 0;
+        int startExponent = 0;
+        std::uint32_t startFraction = 0;
+        friend auto operator<=>(const TableKey&, const TableKey&) = default;
+    };
+    // The stamp id of each fraction along.
+    using Table = std::vector<std::uint16_t>;
+    static constexpr std::uint16_t notLearnt = 0;
+    static constexpr std::uint16_t generalPath = 1;
+    static constexpr std::uint16_t firstStamp = 2;
+    static constexpr std::size_t maxStamps = 60000;
+
+    static std::optional<SubPixel> subPixel(double logical, qreal pixelRatio);
+
+    template <typename Learn>
+    const Stamp* stampFor(const TableKey& key, const SubPixel& along, Learn&& learn);
+    std::uint16_t idOf(std::optional<Stamp> learnt);
+
+    bool drawLongLine(StampTarget& target, bool horizontal, float start, float end, float acrossAt,
+                      int penWidth, QRgb pen);
+    bool drawShortLine(StampTarget& target, float x1, float y1, float x2, float y2, int penWidth,
+                       QRgb pen);
+
+    class ProbeBox;
+    static std::optional<Stamp> areaStamp(const ProbeBox& probe, const QRect& box, QPoint anchor);
+    static void stampArea(StampTarget& target, const Stamp& stamp, QPoint anchor, QRgb pen,
+                          QRgb fill);
+    static std::optional<Stamp> learnLineEnd(StampTarget& target, const TableKey& key, float at,
+                                             float acrossAt, const QRect& box,
+                                             const SubPixel& along, const SubPixel& across);
+
+    std::map<TableKey, Table> tables_;
+    std::deque<Stamp> stamps_; // a deque, so stamps in use stay put when one is added
+    std::map<Stamp, std::uint16_t> stampIds_;
+    // Consecutive shapes mostly share a table, such as all the dots of one row.
+    TableKey lastKey_{};
+    Table* lastTable_ = nullptr;
+};
+
+} // namespace lumorix

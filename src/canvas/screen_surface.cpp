@@ -1,0 +1,51 @@
+#include "screen_surface.h"
+
+#include <QPainter>
+#include <utility>
+
+namespace lumorix {
+
+namespace {
+
+QImage blankImage(QSize logicalSize, qreal pixelRatio, QRgb background) {
+    QImage image(logicalSize * pixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(background);
+    return image;
+}
+
+} // namespace
+
+ScreenSurface::ScreenSurface(QSize logicalSize, qreal pixelRatio, QRgb background)
+    : image_(blankImage(logicalSize, pixelRatio, background))
+    , logicalSize_(logicalSize)
+    , background_(background) {}
+
+ScreenSurface::Painting::Painting(ScreenSurface& surface)
+    : surface_(surface)
+    , bits_(surface.image_.bits()) {
+    ++surface_.openPaintings_;
+}
+
+ScreenSurface::Painting::~Painting() {
+    --surface_.openPaintings_;
+}
+
+QRegion ScreenSurface::takeTouched() {
+    return std::exchange(touched_, QRegion());
+}
+
+bool ScreenSurface::matchPixelRatio(qreal pixelRatio) {
+    if (image_.devicePixelRatio() == pixelRatio)
+        return true;
+    if (openPaintings_ > 0)
+        return false;
+    QImage sharper = blankImage(logicalSize_, pixelRatio, background_);
+    QPainter painter(&sharper);
+    painter.drawImage(QRect(QPoint(0, 0), logicalSize_), image_);
+    painter.end();
+    image_ = std::move(sharper);
+    return true;
+}
+
+} // namespace lumorix

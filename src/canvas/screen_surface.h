@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QRegion>
+#include <QSize>
+
+namespace lumorix {
+
+// The picture behind the window's client area: a persistent image at the screen's device pixel
+// ratio that the runs and the labels paint into, and the area painted since the window last
+// showed it. It is the image's one owner: painting goes through a Painting, and the image is
+// never replaced while one is open.
+class ScreenSurface {
+public:
+    // A blank surface in the background colour.
+    ScreenSurface(QSize logicalSize, qreal pixelRatio, QRgb background);
+    ScreenSurface(const ScreenSurface&) = delete;
+    ScreenSurface& operator=(const ScreenSurface&) = delete;
+
+    const QImage& image() const { return image_; }
+    qreal pixelRatio() const { return image_.devicePixelRatio(); }
+    QSize logicalSize() const { return logicalSize_; }
+
+    // The image opened for painting, with its pixels unshared, until the Painting ends.
+    class Painting {
+    public:
+        explicit Painting(ScreenSurface& surface);
+        ~Painting();
+        Painting(const Painting&) = delete;
+        Painting& operator=(const Painting&) = delete;
+
+        QImage& image() { return surface_.image_; }
+        // The first device row; rows are bytesPerLine() apart.
+        uchar* bits() { return bits_; }
+        qsizetype bytesPerLine() const { return surface_.image_.bytesPerLine(); }
+
+    private:
+        ScreenSurface& surface_;
+        uchar* bits_;
+    };
+
+    // Adds a logical area to what the window has yet to show.
+    void touched(const QRegion& area) { touched_ += area; }
+    // What has been painted since the last call, in logical pixels.
+    QRegion takeTouched();
+
+    // Redraws the picture at another pixel ratio (the window moved to another screen). Refused,
+    // returning false, while a Painting is open: the painters and pixel pointers of pending
+    // calls would go on writing into the old image.
+    bool matchPixelRatio(qreal pixelRatio);
+
+private:
+    QImage image_;
+    QSize logicalSize_;
+    QRgb background_;
+    QRegion touched_;
+    int openPaintings_ = 0;
+};
+
+} // namespace lumorix

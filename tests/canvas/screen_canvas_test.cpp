@@ -1,0 +1,95 @@
+#include "canvas/screen_canvas.h"
+#include "experiment/experiment.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace lumorix {
+namespace {
+
+// Labels that stay put, and a pause that ends each step's painting as the window's does.
+class StepByStep final : public SceneLabels, public Pause {
+public:
+    explicit StepByStep(ScreenCanvas& canvas)
+        : canvas_(canvas) {}
+    void show(SceneLabel) override {}
+    void hide(SceneLabel) override {}
+    void setLeft(SceneLabel, float) override {}
+    void setTop(SceneLabel, float) override {}
+    void wait(double) override { canvas_.flush(); }
+
+private:
+    ScreenCanvas& canvas_;
+};
+
+QImage drawRuns(DrawingPath path, qreal pixelRatio, const std::vector<ParameterTexts>& runs) {
+    ScreenSurface surface(QSize(800, 600), pixelRatio, qRgb(192, 192, 192));
+    RandomSequence random;
+    ScreenCanvas canvas(random, surface, path);
+    StepByStep scene(canvas);
+    for (const ParameterTexts& fields : runs) {
+        EXPECT_FALSE(runExperiment(canvas, fields, scene, scene).has_value());
+        canvas.flush();
+    }
+    return surface.image();
+}
+
+// Where two images differ: the number of pixels and the first of them.
+std::string differences(const QImage& a, const QImage& b) {
+    int count = 0;
+    std::string first;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0)
+                first =
+                    " first at device pixel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+        }
+    }
+    return std::to_string(count) + " pixels differ" + first;
+}
+
+struct Scenario {
+    const char* name;
+    std::vector<ParameterTexts> runs;
+};
+void PrintTo(const Scenario& scenario, std::ostream* os) {
+    *os << scenario.name;
+}
+
+const Scenario scenarios[] = {
+    {"LightMode", {{"200", "15", "2", "0", "1"}}},
+    {"PhotonMode", {{"150", "10", "0.5", "1", "1"}}},
+    {"ImpactMode", {{"200", "40", "0.3", "2", "1"}}},
+    {"HeaviestImpacts", {{"100", "0", "2", "2", "1"}}},
+    // Runs paint over each other, and field texts that no control writes put the apparatus
+    // between pixels.
+    {"RunsOverEachOther",
+     {{"200", "15", "2", "0", "1"},
+      {"150", "40", "0.1", "2", "1"},
+      {"100", "5", "0.5", "1", "1"},
+      {"150.37", "7.3", "0.3", "2", "1"},
+      {"200", "0", "2", "0", "1"}}},
+};
+
+class DrawingPathsTest : public testing::TestWithParam<std::tuple<qreal, Scenario>> {};
+
+TEST_P(DrawingPathsTest, TheFastPathPaintsThePaintersPixels) {
+    const auto& [pixelRatio, scenario] = GetParam();
+    const QImage fast = drawRuns(DrawingPath::fast, pixelRatio, scenario.runs);
+    const QImage general = drawRuns(DrawingPath::general, pixelRatio, scenario.runs);
+    ASSERT_EQ(fast.size(), QSize(800, 600) * pixelRatio);
+    EXPECT_TRUE(fast == general) << differences(fast, general);
+}
+
+INSTANTIATE_TEST_SUITE_P(WholeRuns, DrawingPathsTest,
+                         testing::Combine(testing::Values(1.0, 2.0), testing::ValuesIn(scenarios)),
+                         [](const testing::TestParamInfo<DrawingPathsTest::ParamType>& info) {
+                             return std::string(std::get<1>(info.param).name) + "AtPixelRatio" +
+                                    std::to_string(static_cast<int>(std::get<0>(info.param)));
+                         });
+
+} // namespace
+} // namespace lumorix
