@@ -9,6 +9,18 @@
 
 namespace lumorix {
 
+namespace {
+
+// A nested loop rather than a sleep, so the window keeps answering the window system and brings
+// the step to the screen meanwhile.
+void serviceWindowSystemFor(std::chrono::milliseconds duration) {
+    QEventLoop loop;
+    QTimer::singleShot(duration, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace
+
 std::chrono::milliseconds pauseDuration(double delayCount, std::chrono::nanoseconds countDuration) {
     if (!(delayCount > 0))
         return std::chrono::milliseconds(0);
@@ -18,19 +30,29 @@ std::chrono::milliseconds pauseDuration(double delayCount, std::chrono::nanoseco
         std::llround(std::min(milliseconds, static_cast<double>(INT_MAX))));
 }
 
+StepClock::time_point nextStepStart(StepClock::time_point pauseEnd, StepClock::time_point now,
+                                    std::chrono::milliseconds pause) {
+    return std::max(pauseEnd, now - pause);
+}
+
 AnimationPause::AnimationPause(std::function<void()> showProgress,
                                std::chrono::nanoseconds countDuration)
     : showProgress_(std::move(showProgress))
-    , countDuration_(countDuration) {}
+    , countDuration_(countDuration)
+    , stepStart_(StepClock::now()) {}
 
 void AnimationPause::wait(double delayCount) {
     showProgress_();
-    // A nested loop rather than a sleep, so the window keeps answering the window system; even a
-    // zero pause goes through it once.
-    QEventLoop loop;
-    QTimer::singleShot(pauseDuration(delayCount, countDuration_), Qt::PreciseTimer, &loop,
-                       &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const std::chrono::milliseconds pause = pauseDuration(delayCount, countDuration_);
+    const StepClock::time_point end = stepStart_ + pause;
+    // Even a step that is already late goes through the loop once. Timers count whole
+    // milliseconds, so the loop goes on until the step's time is really up.
+    do {
+        serviceWindowSystemFor(
+            std::max(std::chrono::ceil<std::chrono::milliseconds>(end - StepClock::now()),
+                     std::chrono::milliseconds(0)));
+    } while (StepClock::now() < end);
+    stepStart_ = nextStepStart(end, StepClock::now(), pause);
 }
 
 } // namespace lumorix

@@ -30,6 +30,25 @@ TEST(AnimationPause, CountsThatWouldNeverEndTakeTheNearestSoundPause) {
     EXPECT_EQ(forCounts(std::numeric_limits<double>::infinity()), milliseconds(INT_MAX));
 }
 
+TEST(AnimationPause, AStepLastsItsPauseWhateverItsDrawingCosts) {
+    using namespace std::chrono_literals;
+    const StepClock::time_point due = StepClock::time_point{} + 3ms;
+    EXPECT_EQ(nextStepStart(due, due, 3ms), due);
+    EXPECT_EQ(nextStepStart(due, due + 1ms, 3ms), due) << "a late wake-up comes out of the next";
+    EXPECT_EQ(nextStepStart(due, due + 50ms, 3ms), due + 47ms)
+        << "a stall longer than a pause is let go, not made up";
+    EXPECT_EQ(nextStepStart(due, due + 1ms, 0ms), due + 1ms) << "no pauses, nothing to make up";
+}
+
+TEST(AnimationPause, ARunIsNeverShorterThanItsPauses) {
+    using namespace std::chrono_literals;
+    AnimationPause pause([] {}, pauseCountDuration);
+    const auto start = StepClock::now();
+    for (int step = 0; step < 5; ++step)
+        pause.wait(20000); // 2 ms each
+    EXPECT_GE(StepClock::now() - start, 10ms);
+}
+
 TEST(AnimationPause, ShowsTheStepBeforeWaiting) {
     int shown = 0;
     AnimationPause pause([&shown] { ++shown; }, std::chrono::nanoseconds(0));
