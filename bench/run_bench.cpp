@@ -1,0 +1,130 @@
+// The cost of whole runs, pauses aside: the engine alone on a canvas that only counts its calls,
+// and the engine with the on-screen back end painting into a surface at pixel ratio 1 and 2,
+// through the fast path and through the general path. Runs paint over each other on one surface,
+// as in the window; the "cold" fast path starts every run with nothing learnt.
+
+#include "canvas/screen_canvas.h"
+#include "experiment/experiment.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using lumorix::DrawingPath;
+using lumorix::ParameterTexts;
+
+class CountingCanvas final : public lumorix::Canvas {
+public:
+    using Canvas::Canvas;
+    std::int64_t calls = 0;
+
+private:
+    void received(const lumorix::CanvasCall&) override { ++calls; }
+};
+
+// Labels that stay put, and a pause that only ends the step's painting and takes the area to
+// show, as the window's does before it waits.
+class Steps final : public lumorix::SceneLabels, public lumorix::Pause {
+public:
+    Steps() = default;
+    Steps(lumorix::ScreenCanvas& canvas, lumorix::ScreenSurface& surface)
+        : canvas_(&canvas)
+        , surface_(&surface) {}
+    void show(lumorix::SceneLabel) override {}
+    void hide(lumorix::SceneLabel) override {}
+    void setLeft(lumorix::SceneLabel, float) override {}
+    void setTop(lumorix::SceneLabel, float) override {}
+    void wait(double) override {
+        if (!canvas_)
+            return;
+        canvas_->flush();
+        benchmark::DoNotOptimize(surface_->takeTouched());
+    }
+
+private:
+    lumorix::ScreenCanvas* canvas_ = nullptr;
+    lumorix::ScreenSurface* surface_ = nullptr;
+};
+
+void run(benchmark::State& state, lumorix::Canvas& canvas, const ParameterTexts& fields,
+         Steps& steps) {
+    if (lumorix::runExperiment(canvas, fields, steps, steps))
+        state.SkipWithError("the run failed");
+}
+
+void engineAlone(benchmark::State& state, const ParameterTexts& fields) {
+    lumorix::RandomSequence random;
+    CountingCanvas canvas(random);
+    Steps steps;
+    for (auto _ : state)
+        run(state, canvas, fields, steps);
+    state.counters["canvasCallsPerRun"] =
+        static_cast<double>(canvas.calls) / static_cast<double>(state.iterations());
+}
+
+constexpr QSize clientSize(800, 600);
+
+void onScreen(benchmark::State& state, const ParameterTexts& fields, qreal pixelRatio,
+              DrawingPath path) {
+    lumorix::ScreenSurface surface(clientSize, pixelRatio, qRgb(192, 192, 192));
+    lumorix::RandomSequence random;
+    lumorix::ScreenCanvas canvas(random, surface, path);
+    Steps steps(canvas, surface);
+    for (auto _ : state)
+        run(state, canvas, fields, steps);
+}
+
+void onScreenCold(benchmark::State& state, const ParameterTexts& fields, qreal pixelRatio) {
+    lumorix::ScreenSurface surface(clientSize, pixelRatio, qRgb(192, 192, 192));
+    lumorix::RandomSequence random;
+    for (auto _ : state) {
+        lumorix::ScreenCanvas canvas(random, surface, DrawingPath::fast);
+        Steps steps(canvas, surface);
+        run(state, canvas, fields, steps);
+    }
+}
+
+struct Case {
+    const char* name;
+    ParameterTexts fields;
+};
+
+void registerAll() {
+    const Case cases[] = {
+        {"Light", {"200", "15", "2", "0", "1"}},
+        {"Photon", {"200", "15", "2", "1", "1"}},
+        {"Impact", {"200", "15", "2", "2", "1"}},
+        // The most impact dots of any geometry: the detector closest, the holes together.
+        {"HeaviestImpacts", {"100", "0", "2", "2", "1"}},
+    };
+    for (const Case& c : cases) {
+        const std::string name = c.name;
+        benchmark::RegisterBenchmark(("EngineAlone/" + name).c_str(), engineAlone, c.fields);
+        for (const qreal ratio : {1.0, 2.0}) {
+            const std::string suffix = name + "/PixelRatio" + std::to_string(int(ratio));
+            benchmark::RegisterBenchmark(("FastPath/" + suffix).c_str(), onScreen, c.fields, ratio,
+                                         DrawingPath::fast);
+            benchmark::RegisterBenchmark(("FastPathCold/" + suffix).c_str(), onScreenCold, c.fields,
+                                         ratio);
+            benchmark::RegisterBenchmark(("GeneralPath/" + suffix).c_str(), onScreen, c.fields,
+                                         ratio, DrawingPath::general);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    registerAll();
+    benchmark::SetDefaultTimeUnit(benchmark::kMillisecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,20 @@
+// Lumorix's start-up, up to the first paint of its window: what tools/bench-startup measures
+// against the empty window of empty_window.cpp.
+
+#include "app/interference_window.h"
+#include "app/window_layout.h"
+#include "first_paint.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lumorix"));
+    lumorix::setUpLookAndFeel();
+
+    lumorix::InterferenceWindow window;
+    QuitAfterFirstPaint quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return QApplication::exec();
+}
