@@ -9,7 +9,6 @@
 #include "experiment/detector_scan.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest/QTest>

@@ -33,10 +33,6 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     setWindowTitle(QStringLiteral("Lumorix - https://lumorix.example.org"));
     setFixedSize(clientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    {
-        ScreenSurface::Painting painting(surface_);
-        labels_.paintAll(painting.image());
-    }
     connectHandlers();
     Form_Load();
     controls_.cmdStart->setFocus();
@@ -116,8 +112,22 @@ void InterferenceWindow::cmdStart_Click() {
     }
 }
 
+const QImage& InterferenceWindow::surface() {
+    paintFirstPicture();
+    return surface_.image();
+}
+
+void InterferenceWindow::paintFirstPicture() {
+    if (!surface_.isBlank())
+        return;
+    ScreenSurface::Painting painting(surface_);
+    QPainter painter(&painting.image());
+    labels_.paintAll(painter);
+}
+
 std::optional<FatalError> InterferenceWindow::runLive() {
     const QScopedValueRollback<bool> running(running_, true);
+    paintFirstPicture();
     AnimationPause pause([this] { showProgress(); }, countDuration_);
     const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
     canvas_.flush();
@@ -144,9 +154,15 @@ void InterferenceWindow::paintEvent(QPaintEvent* event) {
     // The window may have moved to a screen with another pixel ratio.
     surface_.matchPixelRatio(devicePixelRatioF());
     const QRect area = event->rect();
+    QPainter painter(this);
+    if (surface_.isBlank()) {
+        painter.setClipRect(area);
+        painter.fillRect(area, QColor(surface_.background()));
+        labels_.paintAll(painter);
+        return;
+    }
     const QImage& image = surface_.image();
     const qreal ratio = image.devicePixelRatio();
-    QPainter painter(this);
     painter.drawImage(
         area, image,
         QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));

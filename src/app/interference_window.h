@@ -31,7 +31,7 @@ public:
     void setFatalErrorReporter(FatalErrorReporter reporter);
 
     // The drawing surface, in logical pixels at the screen's device pixel ratio.
-    const QImage& surface() const { return surface_.image(); }
+    const QImage& surface();
 
     void cmdStart_Click();
     void cmdKonec_Click();
@@ -44,6 +44,8 @@ protected:
 private:
     void Form_Load();
     void connectHandlers();
+    // Until then the picture is the background and the labels, painted straight on the window.
+    void paintFirstPicture();
     // One run, drawn live; the labels it moved reach the surface when it ends.
     std::optional<FatalError> runLive();
     void showProgress();

@@ -83,8 +83,7 @@ void SurfaceLabels::setTop(SceneLabel label, float top) {
     w->move(w->x(), toWidgetCoordinate(top));
 }
 
-void SurfaceLabels::paintAll(QImage& surface) const {
-    QPainter painter(&surface);
+void SurfaceLabels::paintAll(QPainter& painter) const {
     for (const SurfaceLabel* label : surfaceLabels_) {
         if (!label->isHidden())
             paintLabel(painter, *label);

@@ -40,7 +40,7 @@ public:
     void setTop(SceneLabel label, float top) override;
 
     // Paints every visible label, as on a fresh surface.
-    void paintAll(QImage& surface) const;
+    void paintAll(QPainter& painter) const;
 
     // Clears to the background colour each box that a label has left since the last commit
     // (hidden, or moved away), then paints the labels that appeared or moved, and the parts of

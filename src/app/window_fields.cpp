@@ -2,16 +2,22 @@
 
 namespace lumorix {
 
-QLineEdit* WindowFields::edit(ParameterField field) const {
-    return edits_.at(static_cast<std::size_t>(field));
+TextField::TextField(const QString& name, const QString& text, QObject* parent)
+    : QObject(parent)
+    , text_(text) {
+    setObjectName(name);
+}
+
+TextField* WindowFields::field(ParameterField field) const {
+    return fields_.at(static_cast<std::size_t>(field));
 }
 
 std::string WindowFields::text(ParameterField field) const {
-    return edit(field)->text().toStdString();
+    return this->field(field)->text().toStdString();
 }
 
 void WindowFields::setText(ParameterField field, const QString& text) {
-    edit(field)->setText(text);
+    this->field(field)->setText(text);
 }
 
 } // namespace lumorix

@@ -2,28 +2,43 @@
 
 #include "experiment/parameter_fields.h"
 
-#include <QLineEdit>
+#include <QObject>
 #include <QString>
 #include <array>
 
 namespace lumorix {
 
-// The hidden text fields of the window that hold the run's parameters.
+// One parameter field of the window: a named text that is never shown. A plain member rather than
+// a hidden line edit, which would cost a tenth of the program's start-up for nothing.
+class TextField final : public QObject {
+    Q_OBJECT
+
+public:
+    TextField(const QString& name, const QString& text, QObject* parent);
+
+    const QString& text() const { return text_; }
+    void setText(const QString& text) { text_ = text; }
+
+private:
+    QString text_;
+};
+
+// The fields of the window that hold the run's parameters.
 class WindowFields final : public ParameterFields {
 public:
-    using Edits = std::array<QLineEdit*, parameterFieldCount>; // indexed by ParameterField
+    using Fields = std::array<TextField*, parameterFieldCount>; // indexed by ParameterField
 
-    // The edits belong to the window.
-    explicit WindowFields(Edits edits)
-        : edits_(edits) {}
+    // The fields belong to the window.
+    explicit WindowFields(Fields fields)
+        : fields_(fields) {}
 
     std::string text(ParameterField field) const override;
     void setText(ParameterField field, const QString& text);
 
 private:
-    QLineEdit* edit(ParameterField field) const;
+    TextField* field(ParameterField field) const;
 
-    Edits edits_;
+    Fields fields_;
 };
 
 } // namespace lumorix

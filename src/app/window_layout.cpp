@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <algorithm>
 #include <utility>
 
@@ -121,17 +120,9 @@ const FrameDesign frameDesigns[] = {
       {"opPomalá", "Pomalá", {8, 48, 65, 13}, 40, "20"}}},
 };
 
-struct FieldDesign {
-    const char* designText;
-    QRect box;
-};
-
-// In ParameterField order; never shown, never focused.
-constexpr FieldDesign fieldDesigns[] = {
-    {"Vzdalenost", {112, 152, 73, 19}}, {"Odchylka", {136, 88, 73, 19}},
-    {"Kmitočet", {143, 272, 42, 19}},   {"Interference", {176, 368, 73, 19}},
-    {"Spomaleni", {184, 64, 65, 19}},
-};
+// What each field holds before the handlers first write it, in ParameterField order.
+constexpr const char* fieldDesignTexts[] = {"Vzdalenost", "Odchylka", "Kmitočet", "Interference",
+                                            "Spomaleni"};
 
 // A frame's caption sits on its etched top border, as on the classic desktop.
 constexpr const char* etchedFrameStyle =
@@ -145,12 +136,18 @@ QPalette surfacePalette() {
     return palette;
 }
 
+QString substituteFor(const char* family) {
+    return std::string_view(family) == "Times New Roman" ? "Liberation Serif" : "Liberation Sans";
+}
+
 // The design font sizes are points at 96 dpi; fixed pixel sizes keep the layout whatever the
 // screen's dpi setting.
 QFont toQFont(const FontDesign& design) {
-    QFont font(QString::fromUtf8(design.family));
+    QFont font;
+    font.setFamilies({substituteFor(design.family), QString::fromUtf8(design.family)});
     font.setPixelSize(design.pixelSize);
     font.setBold(design.bold);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -249,14 +246,9 @@ WindowControls layOutControls(QWidget& window) {
         }
     }
 
-    for (std::size_t i = 0; i < std::size(fieldDesigns); ++i) {
-        auto* field = new QLineEdit(QString::fromUtf8(fieldDesigns[i].designText), &window);
-        field->setObjectName(qtName(objectName(static_cast<ParameterField>(i))));
-        field->setGeometry(fieldDesigns[i].box);
-        field->setFocusPolicy(Qt::NoFocus);
-        field->setPalette(QApplication::palette());
-        field->hide();
-        controls.fields.at(i) = field;
+    for (std::size_t i = 0; i < std::size(fieldDesignTexts); ++i) {
+        controls.fields.at(i) = new TextField(qtName(objectName(static_cast<ParameterField>(i))),
+                                              QString::fromUtf8(fieldDesignTexts[i]), &window);
     }
 
     std::sort(keyboardOrder.begin(), keyboardOrder.end());

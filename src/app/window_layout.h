@@ -26,7 +26,7 @@ struct WindowControls {
     QPushButton* cmdStart;
     QPushButton* cmdKonec;
     QScrollBar* HScroll1;
-    WindowFields::Edits fields;
+    WindowFields::Fields fields;
     SurfaceLabels::SceneLabelWidgets sceneLabels;
     std::vector<SurfaceLabel*> surfaceLabels; // every label, in painting order
     std::vector<OptionHandler> options;       // top of the window down

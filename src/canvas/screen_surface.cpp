@@ -17,13 +17,15 @@ QImage blankImage(QSize logicalSize, qreal pixelRatio, QRgb background) {
 } // namespace
 
 ScreenSurface::ScreenSurface(QSize logicalSize, qreal pixelRatio, QRgb background)
-    : image_(blankImage(logicalSize, pixelRatio, background))
-    , logicalSize_(logicalSize)
+    : logicalSize_(logicalSize)
+    , pixelRatio_(pixelRatio)
     , background_(background) {}
 
 ScreenSurface::Painting::Painting(ScreenSurface& surface)
-    : surface_(surface)
-    , bits_(surface.image_.bits()) {
+    : surface_(surface) {
+    if (surface.isBlank())
+        surface.image_ = blankImage(surface.logicalSize_, surface.pixelRatio_, surface.background_);
+    bits_ = surface.image_.bits();
     ++surface_.openPaintings_;
 }
 
@@ -36,10 +38,13 @@ QRegion ScreenSurface::takeTouched() {
 }
 
 bool ScreenSurface::matchPixelRatio(qreal pixelRatio) {
-    if (image_.devicePixelRatio() == pixelRatio)
+    if (pixelRatio_ == pixelRatio)
         return true;
     if (openPaintings_ > 0)
         return false;
+    pixelRatio_ = pixelRatio;
+    if (isBlank())
+        return true;
     QImage sharper = blankImage(logicalSize_, pixelRatio, background_);
     QPainter painter(&sharper);
     painter.drawImage(QRect(QPoint(0, 0), logicalSize_), image_);

@@ -10,16 +10,21 @@ namespace lumorix {
 // ratio that the runs and the labels paint into, and the area painted since the window last
 // showed it. It is the image's one owner: painting goes through a Painting, and the image is
 // never replaced while one is open.
+//
+// A surface starts blank, in the background colour, without an image: the image takes memory
+// and time only from the first painting on.
 class ScreenSurface {
 public:
-    // A blank surface in the background colour.
     ScreenSurface(QSize logicalSize, qreal pixelRatio, QRgb background);
     ScreenSurface(const ScreenSurface&) = delete;
     ScreenSurface& operator=(const ScreenSurface&) = delete;
 
+    bool isBlank() const { return image_.isNull(); }
+    // Null while the surface is blank.
     const QImage& image() const { return image_; }
-    qreal pixelRatio() const { return image_.devicePixelRatio(); }
+    qreal pixelRatio() const { return pixelRatio_; }
     QSize logicalSize() const { return logicalSize_; }
+    QRgb background() const { return background_; }
 
     // The image opened for painting, with its pixels unshared, until the Painting ends.
     class Painting {
@@ -36,7 +41,7 @@ public:
 
     private:
         ScreenSurface& surface_;
-        uchar* bits_;
+        uchar* bits_ = nullptr;
     };
 
     // Adds a logical area to what the window has yet to show.
@@ -52,6 +57,7 @@ public:
 private:
     QImage image_;
     QSize logicalSize_;
+    qreal pixelRatio_;
     QRgb background_;
     QRegion touched_;
     int openPaintings_ = 0;

@@ -4,7 +4,6 @@
 #include "canvas/fatal_error.h"
 
 #include <QImage>
-#include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest/QTest>
 #include <chrono>
@@ -27,15 +26,15 @@ protected:
         return found;
     }
 
-    QString field(const QString& name) { return control<QLineEdit>(name)->text(); }
+    QString field(const QString& name) { return control<TextField>(name)->text(); }
     void setField(const QString& name, const QString& text) {
-        control<QLineEdit>(name)->setText(text);
+        control<TextField>(name)->setText(text);
     }
     void select(const QString& option) { control<QRadioButton>(option)->click(); }
     void start() { QTest::mouseClick(control<QPushButton>("cmdStart"), Qt::LeftButton); }
 
     // The surface's colour at a logical pixel, as 0xRRGGBB.
-    QRgb pixel(int x, int y) const {
+    QRgb pixel(int x, int y) {
         const QImage& surface = window.surface();
         const qreal ratio = surface.devicePixelRatio();
         return surface.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio)) & 0xFFFFFF;

@@ -11,7 +11,7 @@ protected:
     QLabel* label(const char* name) { return control<QLabel>(name); }
 
     // Whether any pixel of the surface inside the logical box differs from the background.
-    bool inkIn(const QRect& box) const {
+    bool inkIn(const QRect& box) {
         for (int y = box.top(); y <= box.bottom(); ++y) {
             for (int x = box.left(); x <= box.right(); ++x) {
                 if (pixel(x, y) != grey)

@@ -53,8 +53,10 @@ TEST_F(WindowTest, ShowsTheControlsAndHidesTheFieldsAndSceneLabels) {
 
     EXPECT_FALSE(control<QGroupBox>("frmAnimace")->isVisible());
     EXPECT_FALSE(control<QRadioButton>("opPomalá")->isVisible());
-    for (const QString& name : fields)
-        EXPECT_FALSE(control<QLineEdit>(name)->isVisible()) << name.toStdString();
+    for (const QString& name : fields) {
+        EXPECT_NE(window.findChild<TextField*>(name), nullptr) << name.toStdString();
+        EXPECT_EQ(window.findChild<QWidget*>(name), nullptr) << "a plain text, never shown";
+    }
     for (const QString& name : sceneLabels)
         EXPECT_FALSE(control<QLabel>(name)->isVisible()) << name.toStdString();
 }
