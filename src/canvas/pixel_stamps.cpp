@@ -22,8 +22,8 @@ constexpr int maxPenWidth = 4;
 constexpr float minLongLine = 4;
 // How far the probe of a line end reaches towards the other end.
 constexpr double probeLength = 16;
-// Tables start afresh beyond this many, which bounds their memory.
-constexpr std::size_t maxTables = 64;
+// Tables start afresh beyond this many entries (2 MiB).
+constexpr std::size_t maxTableEntries = std::size_t{1} << 20;
 
 QRgb* rowOf(const StampTarget& target, int y) {
     return reinterpret_cast<QRgb*>(target.bits + y * target.bytesPerLine);
@@ -105,9 +105,10 @@ std::optional<PixelStamps::SubPixel> PixelStamps::subPixel(double logical, qreal
 }
 
 void PixelStamps::trim() {
-    if (tables_.size() <= maxTables)
+    if (tableEntries_ <= maxTableEntries)
         return;
     tables_.clear();
+    tableEntries_ = 0;
     stamps_.clear();
     stampIds_.clear();
     lastTable_ = nullptr;
@@ -132,7 +133,9 @@ const PixelStamps::Stamp* PixelStamps::stampFor(const TableKey& key, const SubPi
                                                 Learn&& learn) {
     if (!lastTable_ || lastKey_ != key) {
         const std::size_t entries = std::size_t{1} << (23 - key.alongExponent);
-        lastTable_ = &tables_.try_emplace(key, entries, notLearnt).first->second;
+        const auto [table, added] = tables_.try_emplace(key, entries, notLearnt);
+        tableEntries_ += added ? entries : 0;
+        lastTable_ = &table->second;
         lastKey_ = key;
     }
     std::uint16_t& entry = (*lastTable_)[along.fraction];

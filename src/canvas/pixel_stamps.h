@@ -115,6 +115,7 @@ private:
                                              const SubPixel& along, const SubPixel& across);
 
     std::map<TableKey, Table> tables_;
+    std::size_t tableEntries_ = 0;
     std::deque<Stamp> stamps_; // a deque, so stamps in use stay put when one is added
     std::map<Stamp, std::uint16_t> stampIds_;
     // Consecutive shapes mostly share a table, such as all the dots of one row.

@@ -2,7 +2,6 @@
 
 #include <QPen>
 #include <algorithm>
-#include <cmath>
 #include <variant>
 
 namespace lumorix {
@@ -13,13 +12,10 @@ QRgb toQRgb(Colour colour) {
     return qRgb(colour.red(), colour.green(), colour.blue());
 }
 
-// The smallest whole-pixel rectangle around an area, as QRectF::toAlignedRect() gives it, without
-// the library calls that cost more than the stamping of an impact dot.
+// The smallest whole-pixel rectangle around an area that lies within the surface, as
+// QRectF::toAlignedRect() gives it, without the library calls that cost more than the stamping
+// of an impact dot.
 QRect alignedRect(const QRectF& area) {
-    constexpr double wholeRange = 1 << 30;
-    if (!(std::fabs(area.left()) < wholeRange && std::fabs(area.right()) < wholeRange &&
-          std::fabs(area.top()) < wholeRange && std::fabs(area.bottom()) < wholeRange))
-        return area.toAlignedRect();
     const auto floor = [](double v) {
         const int whole = static_cast<int>(v);
         return whole - (v < whole ? 1 : 0);
@@ -82,7 +78,13 @@ QPen ScreenCanvas::pen(const std::optional<Colour>& colour) const {
 void ScreenCanvas::touched(const QRectF& area) {
     // A margin for the pen's width and the rounding of aliased painting.
     const double margin = state().drawWidth + 1;
-    const QRect box = alignedRect(area.adjusted(-margin, -margin, margin, margin));
+    // Clipped while still in floating point: field texts can put a shape far beyond the range
+    // of whole pixels.
+    const QRectF visible = area.adjusted(-margin, -margin, margin, margin)
+                               .intersected(QRectF(QPointF(0, 0), surface_.logicalSize()));
+    if (visible.isEmpty())
+        return;
+    const QRect box = alignedRect(visible);
     const auto sameRows = std::find_if(touched_.begin(), touched_.end(), [&box](const QRect& b) {
         return b.top() == box.top() && b.bottom() == box.bottom();
     });
