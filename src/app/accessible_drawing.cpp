@@ -1,6 +1,7 @@
 #include "accessible_drawing.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <utility>
 
 namespace lumorix {
@@ -32,12 +33,19 @@ AccessibleDrawing::AccessibleDrawing(QWidget& window)
     QAccessible::installFactory(drawingInterface);
     setObjectName("Obrazec");
     setGeometry(window.rect());
+    window.installEventFilter(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     lower();
     setAccessibleName(QStringLiteral("Obrazec"));
     setAccessibleDescription(QStringLiteral("Zatím prázdná plocha. Po stisku tlačítka Start se "
                                             "na ni nakreslí pokus se dvěma dírkami."));
+}
+
+bool AccessibleDrawing::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return false;
 }
 
 void AccessibleDrawing::describeRun(std::string_view modeText) {

@@ -17,6 +17,10 @@ public:
 
     // A run in the display mode that modeText selects has just drawn its picture.
     void describeRun(std::string_view modeText);
+
+protected:
+    // Follows the window's size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace lumorix

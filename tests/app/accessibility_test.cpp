@@ -53,9 +53,10 @@ TEST_F(AccessibilityTest, TheDrawingIsAPictureDescribedByTheLatestRun) {
     EXPECT_FALSE(afterLight.contains(QString::fromUtf8("dopadů")));
 }
 
-TEST_F(AccessibilityTest, TheDrawingLetsClicksThrough) {
+TEST_F(AccessibilityTest, TheDrawingSpansTheClientAreaAndLetsClicksThrough) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(drawing()->rect(), QAccessible::queryAccessibleInterface(&window)->rect());
     EXPECT_EQ(window.childAt(560, 20)->objectName(), "cmdStart");
     EXPECT_EQ(window.childAt(700, 300), nullptr) << "the window's own client area";
 }
