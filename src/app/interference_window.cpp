@@ -1,7 +1,9 @@
 #include "interference_window.h"
 
+#include "busy_cursor.h"
 #include "canvas/conversions.h"
 #include "experiment/experiment.h"
+#include "picture_copy.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
@@ -27,6 +29,7 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     , canvas_(random_, surface_)
     , fields_(controls_.fields)
     , labels_(controls_.sceneLabels, controls_.surfaceLabels)
+    , drawing_(new AccessibleDrawing(*this))
     , countDuration_(countDuration)
     , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); }) {
     setObjectName("frmInterference");
@@ -34,6 +37,7 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     setFixedSize(clientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connectHandlers();
+    addPictureCopyShortcut(*this, [this]() -> const QImage& { return surface(); });
     Form_Load();
     controls_.cmdStart->setFocus();
 }
@@ -98,10 +102,16 @@ void InterferenceWindow::cmdStart_Click() {
         startRequested_ = true;
         return;
     }
-    if (const std::optional<FatalError> failure = runLive()) {
+    std::optional<FatalError> failure;
+    { // The cursor is back to normal before a fatal error is reported.
+        const BusyCursor busy;
+        failure = runLive();
+    }
+    if (failure) {
         report(*failure);
         return;
     }
+    drawing_->describeRun(fields_.text(ParameterField::nInterference));
     // The input held back during the run waits in a side queue until the event loop wakes.
     QAbstractEventDispatcher::instance()->wakeUp();
     if (closeRequested_) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessible_drawing.h"
 #include "animation_pause.h"
 #include "canvas/random_sequence.h"
 #include "canvas/screen_canvas.h"
@@ -60,6 +61,7 @@ private:
     ScreenCanvas canvas_;
     WindowFields fields_;
     SurfaceLabels labels_;
+    AccessibleDrawing* drawing_;
     std::chrono::nanoseconds countDuration_;
     FatalErrorReporter reportFatalError_;
 

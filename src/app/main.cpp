@@ -1,3 +1,4 @@
+#include "application_identity.h"
 #include "interference_window.h"
 #include "window_layout.h"
 
@@ -5,7 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumorix"));
+    lumorix::setUpApplicationIdentity();
     lumorix::setUpLookAndFeel();
 
     lumorix::InterferenceWindow window;

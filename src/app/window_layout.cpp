@@ -1,6 +1,7 @@
 #include "window_layout.h"
 
 #include "canvas/screen_canvas.h"
+#include "slowdown_slider.h"
 
 #include <QApplication>
 #include <QFont>
@@ -170,6 +171,9 @@ QPushButton* makeButton(QWidget& window, const char* name, const char* caption, 
     button->setGeometry(box);
     button->setFont(toQFont({"Times New Roman", 19, true}));
     button->setPalette(QApplication::palette());
+    // Enter and keypad Enter press the focused button as Space does; outside a dialog a push
+    // button answers them only when it is made an auto-default button.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -213,7 +217,7 @@ WindowControls layOutControls(QWidget& window) {
     controls.cmdKonec = makeButton(window, "cmdKonec", "Konec", {616, 8, 65, 33});
     keyboardOrder.insert(keyboardOrder.end(), {{1, controls.cmdStart}, {2, controls.cmdKonec}});
 
-    controls.HScroll1 = new QScrollBar(Qt::Horizontal, &window);
+    controls.HScroll1 = new SlowdownSlider(&window);
     controls.HScroll1->setObjectName("HScroll1");
     controls.HScroll1->setGeometry(144, 40, 153, 17);
     controls.HScroll1->setRange(1, 20);

@@ -1,5 +1,6 @@
 // Widget tests run headless on Qt's offscreen platform unless a display is chosen explicitly.
 
+#include "app/application_identity.h"
 #include "app/window_layout.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
 #endif
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
+    lumorix::setUpApplicationIdentity();
     lumorix::setUpLookAndFeel();
     // A test that closes its window must not end the event loops of the tests after it.
     QApplication::setQuitOnLastWindowClosed(false);

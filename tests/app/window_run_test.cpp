@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QTimer>
 
@@ -124,6 +125,26 @@ TEST_F(WindowRunTest, ACloseRequestDuringARunWaitsForItsEnd) {
     start();
     EXPECT_FALSE(label("labB")->isHidden()) << "the run went on to its end";
     EXPECT_FALSE(window.isVisible()) << "then the window closed";
+}
+
+TEST_F(WindowRunTest, TheCursorIsBusyWhileARunLastsAndNormalAfterItEvenAfterAFatalError) {
+    const auto cursorShape = [] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        return cursor == nullptr ? Qt::ArrowCursor : cursor->shape();
+    };
+    Qt::CursorShape duringTheRun = Qt::ArrowCursor;
+    // The timer fires inside the first pause of the run.
+    QTimer::singleShot(0, &window, [&] { duringTheRun = cursorShape(); });
+    start();
+    EXPECT_EQ(duringTheRun, Qt::WaitCursor);
+    EXPECT_EQ(cursorShape(), Qt::ArrowCursor);
+
+    Qt::CursorShape whenReported = Qt::WaitCursor;
+    window.setFatalErrorReporter([&](const FatalError&) { whenReported = cursorShape(); });
+    setField("nVzdalenost", "Vzdalenost");
+    start();
+    EXPECT_EQ(whenReported, Qt::ArrowCursor) << "the error dialog shows the normal cursor";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(WindowRunTest, AStartRequestDuringARunStartsTheNextRunAfterIt) {

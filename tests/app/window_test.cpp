@@ -112,6 +112,11 @@ TEST_F(WindowTest, FocusStartsOnStartAndTabStopsOnlyAtSelectedOptions) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "opDc150");
 }
 
+TEST_F(WindowTest, TheWindowIconIsLumorixsOwnDrawing) {
+    for (const int size : {16, 48, 256})
+        EXPECT_FALSE(window.windowIcon().pixmap(size).isNull()) << size;
+}
+
 struct OptionText {
     const char* option;
     const char* field;

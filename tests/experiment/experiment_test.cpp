@@ -26,6 +26,14 @@ struct Program {
 
 const ParameterTexts impactMode("200", "15", "2", "2", "1");
 
+// The text of ten to the power of zeros: a whole number too large for one of the run's ranges.
+// Built in place, since GCC 12 at -O3 warns falsely about "1" + std::string(...) (bug 105329).
+std::string tenToThe(std::size_t zeros) {
+    std::string text(zeros + 1, '0');
+    text.front() = '1';
+    return text;
+}
+
 TEST(Experiment, EveryStepEndsWithItsAxisLineAndAPauseSetByTheSlowdown) {
     for (const auto& [slowdown, count] : {std::pair{"1", 30000.0}, std::pair{"0", 0.0},
                                           std::pair{"20", 600000.0}, std::pair{"-1", -30000.0}}) {
@@ -138,16 +146,14 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"frequencyNotANumber", ParameterTexts("200", "15", "Kmitočet", "0", "1"), 13,
                     35, 0, "drawLine 130 300 750 300"},
         FailureCase{"arrowAngleBeyondDoubleRange",
-                    ParameterTexts("200", "15", "1" + std::string(307, '0'), "0", "1"), 6, 35, 0,
+                    ParameterTexts("200", "15", tenToThe(307), "0", "1"), 6, 35, 0,
                     "drawLine 130 300 750 300"},
         FailureCase{"slowdownNotANumber", ParameterTexts("200", "15", "2", "0", "Spomaleni"), 13,
                     35 + 8, 0, "drawLine 600 100 600 500"},
-        FailureCase{"slowdownTooLargeToCount",
-                    ParameterTexts("200", "15", "2", "0", "1" + std::string(305, '0')), 6, 35 + 8,
-                    0, "drawLine 600 100 600 500"},
-        FailureCase{"offsetBeyondSingleRange",
-                    ParameterTexts("200", "1" + std::string(39, '0'), "2", "0", "1"), 6, 24, 0,
-                    "drawCircle 150 300 5"}),
+        FailureCase{"slowdownTooLargeToCount", ParameterTexts("200", "15", "2", "0", tenToThe(305)),
+                    6, 35 + 8, 0, "drawLine 600 100 600 500"},
+        FailureCase{"offsetBeyondSingleRange", ParameterTexts("200", tenToThe(39), "2", "0", "1"),
+                    6, 24, 0, "drawCircle 150 300 5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Experiment, ADetectorOnTheWallDividesByZeroLevelWithAHole) {

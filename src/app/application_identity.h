@@ -1,0 +1,10 @@
+#pragma once
+
+namespace lumorix {
+
+// Who the program is to the desktop: its name, which is also the class of its X11 windows; its
+// application id, which names its desktop entry and, on Wayland, its windows; and its icon, for
+// every window it opens. Call once the application object exists, before any window.
+void setUpApplicationIdentity();
+
+} // namespace lumorix
