@@ -1,6 +1,7 @@
 // Lumorix's start-up, up to the first paint of its window: what tools/bench-startup measures
 // against the empty window of empty_window.cpp.
 
+#include "app/application_identity.h"
 #include "app/interference_window.h"
 #include "app/window_layout.h"
 #include "first_paint.h"
@@ -9,7 +10,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumorix"));
+    lumorix::setUpApplicationIdentity();
     lumorix::setUpLookAndFeel();
 
     lumorix::InterferenceWindow window;
