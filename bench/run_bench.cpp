@@ -1,10 +1,11 @@
-// The cost of whole runs, pauses aside: the engine alone on a canvas that only counts its calls,
+// The cost of whole runs, pauses aside: the engine alone, with every call only counted,
 // and the engine with the on-screen back end painting into a surface at pixel ratio 1 and 2,
 // through the fast path and through the general path. Runs paint over each other on one surface,
 // as in the window; the "cold" fast path starts every run with nothing learnt.
 
 #include "canvas/screen_canvas.h"
 #include "experiment/experiment.h"
+#include "experiment/run_call.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -17,53 +18,41 @@ namespace {
 using lumorix::DrawingPath;
 using lumorix::ParameterTexts;
 
-class CountingCanvas final : public lumorix::Canvas {
-public:
-    using Canvas::Canvas;
-    std::int64_t calls = 0;
-
-private:
-    void received(const lumorix::CanvasCall&) override { ++calls; }
-};
-
 // Labels that stay put, and a pause that only ends the step's painting and takes the area to
 // show, as the window's does before it waits.
 class Steps final : public lumorix::SceneLabels, public lumorix::Pause {
 public:
-    Steps() = default;
     Steps(lumorix::ScreenCanvas& canvas, lumorix::ScreenSurface& surface)
-        : canvas_(&canvas)
-        , surface_(&surface) {}
+        : canvas_(canvas)
+        , surface_(surface) {}
     void show(lumorix::SceneLabel) override {}
     void hide(lumorix::SceneLabel) override {}
     void setLeft(lumorix::SceneLabel, float) override {}
     void setTop(lumorix::SceneLabel, float) override {}
     void wait(double) override {
-        if (!canvas_)
-            return;
-        canvas_->flush();
-        benchmark::DoNotOptimize(surface_->takeTouched());
+        canvas_.flush();
+        benchmark::DoNotOptimize(surface_.takeTouched());
     }
 
 private:
-    lumorix::ScreenCanvas* canvas_ = nullptr;
-    lumorix::ScreenSurface* surface_ = nullptr;
+    lumorix::ScreenCanvas& canvas_;
+    lumorix::ScreenSurface& surface_;
 };
 
 void run(benchmark::State& state, lumorix::Canvas& canvas, const ParameterTexts& fields,
-         Steps& steps) {
-    if (lumorix::runExperiment(canvas, fields, steps, steps))
+         lumorix::SceneLabels& labels, lumorix::Pause& pause) {
+    if (lumorix::runExperiment(canvas, fields, labels, pause))
         state.SkipWithError("the run failed");
 }
 
 void engineAlone(benchmark::State& state, const ParameterTexts& fields) {
     lumorix::RandomSequence random;
-    CountingCanvas canvas(random);
-    Steps steps;
+    std::int64_t calls = 0;
+    lumorix::RunCallStream stream(random, [&calls](const lumorix::RunCall&) { ++calls; });
     for (auto _ : state)
-        run(state, canvas, fields, steps);
-    state.counters["canvasCallsPerRun"] =
-        static_cast<double>(canvas.calls) / static_cast<double>(state.iterations());
+        run(state, stream, fields, stream, stream);
+    state.counters["callsPerRun"] =
+        static_cast<double>(calls) / static_cast<double>(state.iterations());
 }
 
 constexpr QSize clientSize(800, 600);
@@ -75,7 +64,7 @@ void onScreen(benchmark::State& state, const ParameterTexts& fields, qreal pixel
     lumorix::ScreenCanvas canvas(random, surface, path);
     Steps steps(canvas, surface);
     for (auto _ : state)
-        run(state, canvas, fields, steps);
+        run(state, canvas, fields, steps, steps);
 }
 
 void onScreenCold(benchmark::State& state, const ParameterTexts& fields, qreal pixelRatio) {
@@ -84,7 +73,7 @@ void onScreenCold(benchmark::State& state, const ParameterTexts& fields, qreal p
     for (auto _ : state) {
         lumorix::ScreenCanvas canvas(random, surface, DrawingPath::fast);
         Steps steps(canvas, surface);
-        run(state, canvas, fields, steps);
+        run(state, canvas, fields, steps, steps);
     }
 }
 

@@ -12,10 +12,10 @@ inline void PrintTo(const CanvasCall& call, std::ostream* os) {
     *os << toText(call);
 }
 inline void PrintTo(const DrawLine& call, std::ostream* os) {
-    *os << toText(call);
+    *os << toText(CanvasCall(call));
 }
 inline void PrintTo(const DrawCircle& call, std::ostream* os) {
-    *os << toText(call);
+    *os << toText(CanvasCall(call));
 }
 inline void PrintTo(Colour colour, std::ostream* os) {
     *os << colourText(colour);

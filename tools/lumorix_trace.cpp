@@ -4,9 +4,8 @@
 // state, and prints every call the runs make, one per line, as it is made. Nothing waits and
 // nothing is drawn.
 
-#include "canvas/canvas.h"
 #include "experiment/experiment.h"
-#include "experiment/scene_call.h"
+#include "experiment/run_call.h"
 
 #include <charconv>
 #include <cstdio>
@@ -26,30 +25,6 @@ void printLine(const std::string& line) {
     std::fputc('\n', stdout);
 }
 
-class PrintingCanvas final : public lumorix::Canvas {
-public:
-    using Canvas::Canvas;
-
-private:
-    void received(const lumorix::CanvasCall& call) override { printLine(toText(call)); }
-};
-
-class PrintingScene final : public lumorix::SceneLabels, public lumorix::Pause {
-public:
-    void show(lumorix::SceneLabel label) override { print(lumorix::ShowLabel{label}); }
-    void hide(lumorix::SceneLabel label) override { print(lumorix::HideLabel{label}); }
-    void setLeft(lumorix::SceneLabel label, float left) override {
-        print(lumorix::SetLabelLeft{label, left});
-    }
-    void setTop(lumorix::SceneLabel label, float top) override {
-        print(lumorix::SetLabelTop{label, top});
-    }
-    void wait(double delayCount) override { print(lumorix::PauseFor{delayCount}); }
-
-private:
-    static void print(const lumorix::SceneCall& call) { printLine(toText(call)); }
-};
-
 bool parseRuns(std::string_view text, int& runs) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), runs);
     return error == std::errc{} && end == text.data() + text.size() && runs >= 1;
@@ -66,13 +41,13 @@ int main(int argc, char* argv[]) {
 
     const lumorix::ParameterTexts fields(argv[1], argv[2], argv[3], argv[4], argv[5]);
     lumorix::RandomSequence random;
-    PrintingCanvas canvas(random);
-    PrintingScene scene;
+    lumorix::RunCallStream stream(random,
+                                  [](const lumorix::RunCall& call) { printLine(toText(call)); });
 
     std::optional<lumorix::FatalError> failure;
     for (int run = 0; run < runs && !failure; ++run) {
         try {
-            failure = lumorix::runExperiment(canvas, fields, scene, scene);
+            failure = lumorix::runExperiment(stream, fields, stream, stream);
         } catch (...) {
             failure = lumorix::unexpectedFailure(std::current_exception());
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas/fatal_error.h"
+#include "core/fatal_error.h"
 
 #include <QWidget>
 #include <functional>

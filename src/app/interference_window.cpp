@@ -1,7 +1,7 @@
 #include "interference_window.h"
 
 #include "busy_cursor.h"
-#include "canvas/conversions.h"
+#include "core/conversions.h"
 #include "experiment/experiment.h"
 #include "picture_copy.h"
 

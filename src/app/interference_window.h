@@ -2,9 +2,9 @@
 
 #include "accessible_drawing.h"
 #include "animation_pause.h"
-#include "canvas/random_sequence.h"
 #include "canvas/screen_canvas.h"
 #include "canvas/screen_surface.h"
+#include "core/random_sequence.h"
 #include "fatal_error_report.h"
 #include "surface_labels.h"
 #include "window_fields.h"

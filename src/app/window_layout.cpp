@@ -1,6 +1,7 @@
 #include "window_layout.h"
 
 #include "canvas/screen_canvas.h"
+#include "core/enum_table.h"
 #include "slowdown_slider.h"
 
 #include <QApplication>
@@ -38,17 +39,20 @@ constexpr LabelDesign promptLabel{
     "Klepněte na tlačitko Start", {208, 280, 217, 57}, {"Times New Roman", 21, true}, true};
 constexpr LabelDesign label1{"Label1", {600, 24, 17, 1}, defaultFont, false};
 
-// The scene labels, hidden at their design places until a run shows them; in SceneLabel order.
-constexpr LabelDesign sceneLabelDesigns[] = {
-    {"Clona", {16, 8, 49, 17}, {"Arial", 13, true}, false},
-    {"Hustota fotonů", {128, 64, 49, 33}, {"MS Sans Serif", 11, true}, false},
-    {"Interferenční obrazec světla", {312, 40, 97, 33}, {"Arial", 13, true}, true},
-    {"Pravděpodobnostní obrazec fotonu", {8, 32, 121, 33}, {"Arial", 13, true}, true},
-    {"Zdroj", {64, 8, 33, 25}, {"Arial", 13, true}, false},
-    {"Detektor", {464, 8, 57, 25}, {"Arial", 13, true}, false},
-    {"A", {216, 88, 17, 17}, {"Times New Roman", 16, true}, false},
-    {"B", {256, 64, 17, 17}, {"Times New Roman", 16, true}, false},
-};
+// The scene labels, hidden at their design places until a run shows them.
+constexpr EnumTable<SceneLabel, LabelDesign, sceneLabelCount> sceneLabelDesigns{{
+    {SceneLabel::labClona, {"Clona", {16, 8, 49, 17}, {"Arial", 13, true}, false}},
+    {SceneLabel::labHustota,
+     {"Hustota fotonů", {128, 64, 49, 33}, {"MS Sans Serif", 11, true}, false}},
+    {SceneLabel::labInterObr,
+     {"Interferenční obrazec světla", {312, 40, 97, 33}, {"Arial", 13, true}, true}},
+    {SceneLabel::labPravde,
+     {"Pravděpodobnostní obrazec fotonu", {8, 32, 121, 33}, {"Arial", 13, true}, true}},
+    {SceneLabel::labZdroj, {"Zdroj", {64, 8, 33, 25}, {"Arial", 13, true}, false}},
+    {SceneLabel::labDetektor, {"Detektor", {464, 8, 57, 25}, {"Arial", 13, true}, false}},
+    {SceneLabel::labA, {"A", {216, 88, 17, 17}, {"Times New Roman", 16, true}, false}},
+    {SceneLabel::labB, {"B", {256, 64, 17, 17}, {"Times New Roman", 16, true}, false}},
+}};
 
 struct OptionDesign {
     const char* name;
@@ -121,9 +125,14 @@ const FrameDesign frameDesigns[] = {
       {"opPomalá", "Pomalá", {8, 48, 65, 13}, 40, "20"}}},
 };
 
-// What each field holds before the handlers first write it, in ParameterField order.
-constexpr const char* fieldDesignTexts[] = {"Vzdalenost", "Odchylka", "Kmitočet", "Interference",
-                                            "Spomaleni"};
+// What each field holds before the handlers first write it.
+constexpr EnumTable<ParameterField, const char*, parameterFieldCount> fieldDesignTexts{{
+    {ParameterField::nVzdalenost, "Vzdalenost"},
+    {ParameterField::nOdchylka, "Odchylka"},
+    {ParameterField::nKmitocet, "Kmitočet"},
+    {ParameterField::nInterference, "Interference"},
+    {ParameterField::nSpomaleni, "Spomaleni"},
+}};
 
 // A frame's caption sits on its etched top border, as on the classic desktop.
 constexpr const char* etchedFrameStyle =
@@ -205,12 +214,11 @@ WindowControls layOutControls(QWidget& window) {
     SurfaceLabel* one = makeLabel(window, label1, "Label1");
     one->setPalette(QApplication::palette());
     controls.surfaceLabels = {title, prompt, one};
-    for (std::size_t i = 0; i < std::size(sceneLabelDesigns); ++i) {
-        SurfaceLabel* label =
-            makeLabel(window, sceneLabelDesigns[i], qtName(objectName(static_cast<SceneLabel>(i))));
-        label->hide();
-        controls.sceneLabels.at(i) = label;
-        controls.surfaceLabels.push_back(label);
+    for (const auto& [label, design] : sceneLabelDesigns) {
+        SurfaceLabel* widget = makeLabel(window, design, qtName(objectName(label)));
+        widget->hide();
+        controls.sceneLabels.at(static_cast<std::size_t>(label)) = widget;
+        controls.surfaceLabels.push_back(widget);
     }
 
     controls.cmdStart = makeButton(window, "cmdStart", "Start", {536, 8, 73, 33});
@@ -250,9 +258,9 @@ WindowControls layOutControls(QWidget& window) {
         }
     }
 
-    for (std::size_t i = 0; i < std::size(fieldDesignTexts); ++i) {
-        controls.fields.at(i) = new TextField(qtName(objectName(static_cast<ParameterField>(i))),
-                                              QString::fromUtf8(fieldDesignTexts[i]), &window);
+    for (const auto& [field, designText] : fieldDesignTexts) {
+        controls.fields.at(static_cast<std::size_t>(field)) =
+            new TextField(qtName(objectName(field)), QString::fromUtf8(designText), &window);
     }
 
     std::sort(keyboardOrder.begin(), keyboardOrder.end());

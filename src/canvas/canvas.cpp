@@ -1,6 +1,6 @@
 #include "canvas.h"
 
-#include "conversions.h"
+#include "core/conversions.h"
 
 namespace lumorix {
 

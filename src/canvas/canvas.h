@@ -2,8 +2,8 @@
 
 #include "canvas_call.h"
 #include "colour.h"
-#include "fatal_error.h"
-#include "random_sequence.h"
+#include "core/fatal_error.h"
+#include "core/random_sequence.h"
 
 namespace lumorix {
 

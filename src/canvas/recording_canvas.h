@@ -9,6 +9,26 @@
 
 namespace lumorix {
 
+// The recorded calls of one kind, in the order they were made.
+template <typename Call, typename Recorded>
+std::vector<Call> callsOf(const std::vector<Recorded>& calls) {
+    std::vector<Call> found;
+    for (const Recorded& call : calls) {
+        if (const Call* wanted = std::get_if<Call>(&call))
+            found.push_back(*wanted);
+    }
+    return found;
+}
+
+// The index-th recorded call, which must be a Call.
+template <typename Call, typename Recorded>
+const Call& callAt(const std::vector<Recorded>& calls, std::size_t index) {
+    const Call* call = std::get_if<Call>(&calls.at(index));
+    if (!call)
+        throw std::logic_error("call " + std::to_string(index) + " is " + toText(calls[index]));
+    return *call;
+}
+
 // An off-screen canvas that lists the calls it receives, in order, instead of drawing them.
 class RecordingCanvas final : public Canvas {
 public:
@@ -19,23 +39,11 @@ public:
     void clearCalls() { calls_.clear(); }
 
     template <typename Call> std::size_t count() const { return callsOf<Call>().size(); }
-
     template <typename Call> std::vector<Call> callsOf() const {
-        std::vector<Call> found;
-        for (const CanvasCall& call : calls_) {
-            if (const Call* wanted = std::get_if<Call>(&call))
-                found.push_back(*wanted);
-        }
-        return found;
+        return lumorix::callsOf<Call>(calls_);
     }
-
-    // The index-th call, which must be a Call.
     template <typename Call> const Call& callAt(std::size_t index) const {
-        const Call* call = std::get_if<Call>(&calls_.at(index));
-        if (!call)
-            throw std::logic_error("call " + std::to_string(index) + " is " +
-                                   toText(calls_[index]));
-        return *call;
+        return lumorix::callAt<Call>(calls_, index);
     }
 
 private:

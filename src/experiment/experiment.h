@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas/canvas.h"
-#include "canvas/fatal_error.h"
+#include "core/fatal_error.h"
 #include "parameter_fields.h"
 #include "pause.h"
 #include "scene_labels.h"

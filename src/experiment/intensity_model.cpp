@@ -1,9 +1,8 @@
 #include "intensity_model.h"
 
-#include "canvas/conversions.h"
+#include "calibration.h"
 #include "checked_arithmetic.h"
-
-#include <array>
+#include "core/conversions.h"
 
 namespace lumorix {
 
@@ -12,20 +11,6 @@ namespace {
 // Weight of the horizontal separation in the envelopes.
 constexpr double horizontalWeight = 0.008;
 constexpr double photonFactor = 0.01;
-
-constexpr std::array<int, 5> offsetKeys{40, 15, 10, 5, 0};
-
-struct CalibrationRow {
-    int distance;
-    std::array<double, offsetKeys.size()> factors;
-};
-
-// Light-mode factors: a row per detector distance, a column per hole offset (offsetKeys).
-constexpr std::array<CalibrationRow, 3> calibrationTable{{
-    {200, {4.2, 3.9, 3, 2.45, 2.3}},
-    {150, {2.5, 2.2, 2, 1.4, 1.25}},
-    {100, {1.1, 1.15, 1.28, 0.75, 0.57}},
-}};
 
 } // namespace
 
@@ -41,23 +26,22 @@ Envelopes envelopesAt(const Apparatus& scene, double scanY) {
 
 std::optional<double> calibrationFactor(std::string_view distanceText,
                                         std::string_view offsetText) {
-    for (const CalibrationRow& row : calibrationTable) {
-        if (!matchesWholeNumber(distanceText, row.distance))
-            continue;
-        for (std::size_t column = 0; column < offsetKeys.size(); ++column) {
-            if (matchesWholeNumber(offsetText, offsetKeys[column]))
-                return row.factors[column];
-        }
+    const DistanceCalibration* calibration = calibrationFor(distanceText);
+    if (!calibration)
         return std::nullopt;
+    for (std::size_t column = 0; column < calibratedOffsets.size(); ++column) {
+        if (matchesWholeNumber(offsetText, calibratedOffsets[column]))
+            return calibration->lightFactors[column];
     }
     return std::nullopt;
 }
 
 double scaleForDisplayMode(const ParameterFields& fields, double intensity,
                            const Envelopes& envelopes) {
-    if (fields.matches(ParameterField::nInterference, 1))
+    const std::optional<DisplayMode> mode = displayMode(fields);
+    if (mode == DisplayMode::photon)
         return intensity * photonFactor;
-    if (fields.matches(ParameterField::nInterference, 0)) {
+    if (mode == DisplayMode::light) {
         const auto factor = calibrationFactor(fields.text(ParameterField::nVzdalenost),
                                               fields.text(ParameterField::nOdchylka));
         if (factor)

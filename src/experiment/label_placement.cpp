@@ -1,7 +1,7 @@
 #include "label_placement.h"
 
 #include "canvas/canvas.h"
-#include "canvas/conversions.h"
+#include "core/conversions.h"
 
 namespace lumorix {
 

@@ -1,16 +1,22 @@
 #include "parameter_fields.h"
 
-#include "canvas/conversions.h"
+#include "core/conversions.h"
+#include "core/enum_table.h"
 
 #include <utility>
 
 namespace lumorix {
 
 std::string_view objectName(ParameterField field) {
-    static constexpr std::array<std::string_view, parameterFieldCount> names{
-        "nVzdalenost", "nOdchylka", "nKmitočet", "nInterference", "nSpomaleni",
-    };
-    return names.at(static_cast<std::size_t>(field));
+    using enum ParameterField;
+    static constexpr EnumTable<ParameterField, std::string_view, parameterFieldCount> names{{
+        {nVzdalenost, "nVzdalenost"},
+        {nOdchylka, "nOdchylka"},
+        {nKmitocet, "nKmitočet"},
+        {nInterference, "nInterference"},
+        {nSpomaleni, "nSpomaleni"},
+    }};
+    return names[field];
 }
 
 double ParameterFields::number(ParameterField field) const {
@@ -19,6 +25,14 @@ double ParameterFields::number(ParameterField field) const {
 
 bool ParameterFields::matches(ParameterField field, int key) const {
     return matchesWholeNumber(text(field), key);
+}
+
+std::optional<DisplayMode> displayMode(const ParameterFields& fields) {
+    for (const DisplayMode mode : {DisplayMode::light, DisplayMode::photon, DisplayMode::impact}) {
+        if (fields.matches(ParameterField::nInterference, static_cast<int>(mode)))
+            return mode;
+    }
+    return std::nullopt;
 }
 
 ParameterTexts::ParameterTexts(std::string distance, std::string offset, std::string frequency,

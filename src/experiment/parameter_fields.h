@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ inline constexpr std::size_t parameterFieldCount = 5;
 // The field's name as the window knows it, Czech letters included ("nKmitočet").
 std::string_view objectName(ParameterField field);
 
+// How the pattern is plotted, as the display-mode field selects it with the text of the number.
+enum class DisplayMode {
+    light = 0,  // bars weighted by the envelopes and the calibration
+    photon = 1, // bars scaled by a fixed factor
+    impact = 2, // a band sprinkled with impact dots
+};
+
 // Read-only access to the parameter fields; a run never writes them.
 class ParameterFields {
 public:
@@ -32,6 +40,10 @@ public:
     // Whether the field's text is exactly the text of the whole number key.
     bool matches(ParameterField field, int key) const;
 };
+
+// The display mode whose number the display-mode field holds, compared as text ("1", never "01");
+// none for any other text.
+std::optional<DisplayMode> displayMode(const ParameterFields& fields);
 
 // Parameter fields as plain texts, for runs without a window.
 class ParameterTexts final : public ParameterFields {

@@ -1,8 +1,9 @@
 #include "pattern_plot.h"
 
 #include "apparatus.h"
+#include "calibration.h"
 #include "canvas/canvas.h"
-#include "canvas/fatal_error.h"
+#include "core/fatal_error.h"
 
 #include <cstdint>
 #include <limits>
@@ -47,36 +48,28 @@ void sprayImpacts(Canvas& canvas, double scanY, double intensity, const Envelope
     }
 }
 
-std::optional<double> markerScale(const ParameterFields& fields) {
-    if (fields.matches(ParameterField::nVzdalenost, 200))
-        return 20000;
-    if (fields.matches(ParameterField::nVzdalenost, 150))
-        return 12500;
-    if (fields.matches(ParameterField::nVzdalenost, 100))
-        return 7000;
-    return std::nullopt;
-}
-
 // Markers at markerScale / envelopeA and markerScale / envelopeB left of the axis, in blue, and
 // one at their sum with a black rim, so the run traces both single-hole envelopes and their sum.
 void drawEnvelopeMarkers(Canvas& canvas, const ParameterFields& fields, double scanY,
                          const Envelopes& envelopes) {
-    const auto scale = markerScale(fields);
-    if (!scale)
+    const DistanceCalibration* calibration =
+        calibrationFor(fields.text(ParameterField::nVzdalenost));
+    if (!calibration)
         return;
-    const double markerA = A::screenX - *scale / envelopes.envelopeA;
-    const double markerB = A::screenX - *scale / envelopes.envelopeB;
+    const double scale = calibration->markerScale;
+    const double markerA = A::screenX - scale / envelopes.envelopeA;
+    const double markerB = A::screenX - scale / envelopes.envelopeB;
     canvas.setFillColour(colours::marker);
     canvas.drawCircle(markerA, scanY, 1, colours::marker);
     canvas.drawCircle(markerB, scanY, 1, colours::marker);
-    canvas.drawCircle(markerA - *scale / envelopes.envelopeB, scanY, 1);
+    canvas.drawCircle(markerA - scale / envelopes.envelopeB, scanY, 1);
 }
 
 } // namespace
 
 void plotPattern(Canvas& canvas, const ParameterFields& fields, double scanY, double intensity,
                  const Envelopes& envelopes) {
-    if (fields.matches(ParameterField::nInterference, 2))
+    if (displayMode(fields) == DisplayMode::impact)
         sprayImpacts(canvas, scanY, intensity, envelopes);
     else
         canvas.drawLine(A::screenX, scanY, A::screenX + intensity, scanY); // still 2 wide

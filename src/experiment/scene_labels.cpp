@@ -1,15 +1,22 @@
 #include "scene_labels.h"
 
-#include <array>
+#include "core/enum_table.h"
 
 namespace lumorix {
 
 std::string_view objectName(SceneLabel label) {
-    static constexpr std::array<std::string_view, sceneLabelCount> names{
-        "labClona", "labHustota",  "labInterObr", "labPravde",
-        "labZdroj", "labDetektor", "labA",        "labB",
-    };
-    return names.at(static_cast<std::size_t>(label));
+    using enum SceneLabel;
+    static constexpr EnumTable<SceneLabel, std::string_view, sceneLabelCount> names{{
+        {labClona, "labClona"},
+        {labHustota, "labHustota"},
+        {labInterObr, "labInterObr"},
+        {labPravde, "labPravde"},
+        {labZdroj, "labZdroj"},
+        {labDetektor, "labDetektor"},
+        {labA, "labA"},
+        {labB, "labB"},
+    }};
+    return names[label];
 }
 
 } // namespace lumorix

@@ -32,7 +32,7 @@ std::optional<FatalError> recordedRun(const std::array<QString, parameterFieldCo
                                 texts[4].toStdString());
     RandomSequence random;
     RunRecorder recorder(random);
-    return runExperiment(recorder.canvas(), fields, recorder, recorder);
+    return recorder.run(fields);
 }
 
 TEST_F(WindowTest, EverySeedRunEndsOnTheWindowAsOnTheRecordingCanvas) {

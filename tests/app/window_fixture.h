@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/interference_window.h"
-#include "canvas/fatal_error.h"
+#include "core/fatal_error.h"
 
 #include <QImage>
 #include <QRadioButton>

@@ -9,13 +9,11 @@ namespace {
 
 // Runs in one program state, as the window makes them: one canvas, one random sequence.
 struct Program {
-    std::optional<FatalError> run(const ParameterTexts& fields) {
-        return runExperiment(recorder.canvas(), fields, recorder, recorder);
-    }
+    std::optional<FatalError> run(const ParameterTexts& fields) { return recorder.run(fields); }
 
     std::vector<float> randomNumbers() const {
         std::vector<float> numbers;
-        for (const NextRandom& random : recorder.canvas().callsOf<NextRandom>())
+        for (const NextRandom& random : recorder.callsOf<NextRandom>())
             numbers.push_back(random.value);
         return numbers;
     }
@@ -49,36 +47,35 @@ TEST(Experiment, EveryStepEndsWithItsAxisLineAndAPauseSetByTheSlowdown) {
             }
         }
         EXPECT_EQ(pauses, 399);
-        for (const PauseFor& pause : program.recorder.sceneCallsOf<PauseFor>())
+        for (const PauseFor& pause : program.recorder.callsOf<PauseFor>())
             ASSERT_EQ(pause.delayCount, count);
-        EXPECT_EQ(program.recorder.sceneCallsOf<ShowLabel>().size(), 7u);
-        EXPECT_EQ(program.recorder.sceneCallsOf<HideLabel>().size(), 1u);
+        EXPECT_EQ(program.recorder.callsOf<ShowLabel>().size(), 7u);
+        EXPECT_EQ(program.recorder.callsOf<HideLabel>().size(), 1u);
     }
 }
 
 TEST(Experiment, CanvasStateCarriesIntoTheNextRun) {
     Program program;
-    const RecordingCanvas& canvas = program.recorder.canvas();
     program.run(startUpFields());
     const CanvasState afterRun{CanvasScale::pixels, 1, FillStyle::solid, colours::marker};
-    EXPECT_EQ(canvas.state(), afterRun);
+    EXPECT_EQ(program.recorder.canvasState(), afterRun);
 
-    program.recorder.canvas().clearCalls();
+    program.recorder.clear();
     program.run(impactMode);
-    EXPECT_EQ(canvas.state(), afterRun);
-    EXPECT_EQ(canvas.callAt<SetScalePixels>(0), SetScalePixels{});
+    EXPECT_EQ(program.recorder.canvasState(), afterRun);
+    EXPECT_EQ(program.recorder.callAt<SetScalePixels>(0), SetScalePixels{});
 }
 
 TEST(Experiment, TheScanPointDotIsFilledWithTheMarkersBlue) {
     Program program;
     program.run(startUpFields());
-    const auto& calls = program.recorder.canvas().calls();
+    const auto& calls = program.recorder.calls();
     // The first dot on the scan point, at step 20, comes after step 19 has drawn its markers.
     const DrawCircle firstDot{450, 480, 2, std::nullopt};
-    const auto dot = std::find(calls.begin(), calls.end(), CanvasCall{firstDot});
+    const auto dot = std::find(calls.begin(), calls.end(), RunCall{firstDot});
     ASSERT_NE(dot, calls.end());
     const auto lastFill =
-        std::find_if(std::make_reverse_iterator(dot), calls.rend(), [](const CanvasCall& call) {
+        std::find_if(std::make_reverse_iterator(dot), calls.rend(), [](const RunCall& call) {
             return std::holds_alternative<SetFillColour>(call);
         });
     ASSERT_NE(lastFill, calls.rend());
@@ -90,7 +87,7 @@ TEST(Experiment, RandomSequenceContinuesAcrossRunsAndRepeatsAfterAFreshStart) {
     first.run(impactMode);
     const std::vector<float> firstRun = first.randomNumbers();
     ASSERT_FALSE(firstRun.empty());
-    first.recorder.canvas().clearCalls();
+    first.recorder.clear();
     first.run(impactMode);
     const std::vector<float> secondRun = first.randomNumbers();
 
@@ -129,8 +126,8 @@ TEST_P(RunFailure, StopsWhereTheFaultArises) {
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->number(), c.number);
     EXPECT_FALSE(failure->description().empty());
-    EXPECT_EQ(program.recorder.canvas().calls().size(), c.canvasCalls);
-    EXPECT_EQ(program.recorder.sceneCallsOf<PauseFor>().size(), c.pauses);
+    EXPECT_EQ(program.recorder.canvasCallCount(), c.canvasCalls);
+    EXPECT_EQ(program.recorder.callsOf<PauseFor>().size(), c.pauses);
     EXPECT_EQ(program.recorder.script().back(), c.lastLine);
 }
 
@@ -162,7 +159,7 @@ TEST(Experiment, ADetectorOnTheWallDividesByZeroLevelWithAHole) {
     const auto failure = program.run(ParameterTexts("0", "15", "2", "0", "1"));
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->number(), 11);
-    EXPECT_EQ(program.recorder.sceneCallsOf<PauseFor>().size(), 184u);
+    EXPECT_EQ(program.recorder.callsOf<PauseFor>().size(), 184u);
     const auto script = program.recorder.script();
     EXPECT_EQ(script.at(script.size() - 2), "pause 30000");
     EXPECT_EQ(script.back(), "setDrawWidth 2");

@@ -94,9 +94,9 @@ TEST(LabelPlacement, AxisFirstThenEachLabelShownBeforeItMovesAndHiddenBeforeTheO
     RandomSequence random;
     RunRecorder recorder(random);
     const ParameterTexts fields("100", "40", "2", "1", "1");
-    const Apparatus scene = setUpApparatus(recorder.canvas(), fields);
-    recorder.canvas().clearCalls();
-    placeLabels(recorder.canvas(), recorder, fields, scene);
+    const Apparatus scene = setUpApparatus(recorder.stream(), fields);
+    recorder.clear();
+    placeLabels(recorder.stream(), recorder.stream(), fields, scene);
     const std::vector<std::string> expected{
         "drawLine 600 100 600 500",
         "show labClona",
@@ -128,15 +128,13 @@ TEST(LabelPlacement, AxisFirstThenEachLabelShownBeforeItMovesAndHiddenBeforeTheO
 TEST(LabelPlacement, AModeThatIsNotANumberFailsAfterTheFirstTwoLabels) {
     RandomSequence random;
     RunRecorder recorder(random);
-    const auto failure =
-        runExperiment(recorder.canvas(), ParameterTexts("200", "15", "2", "Interference", "1"),
-                      recorder, recorder);
+    const auto failure = recorder.run(ParameterTexts("200", "15", "2", "Interference", "1"));
     ASSERT_TRUE(failure);
     EXPECT_EQ(failure->number(), 13);
     const auto script = recorder.script();
     EXPECT_EQ(script.back(), "top labHustota 150");
     // Not "0", "1" or "2": the scan left the intensity raw and drew it as a bar.
-    EXPECT_EQ(recorder.sceneCallsOf<PauseFor>().size(), 399u);
+    EXPECT_EQ(recorder.callsOf<PauseFor>().size(), 399u);
 }
 
 } // namespace

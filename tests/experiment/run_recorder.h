@@ -1,68 +1,60 @@
 #pragma once
 
 #include "canvas/recording_canvas.h"
-#include "experiment/pause.h"
-#include "experiment/scene_call.h"
-#include "experiment/scene_labels.h"
+#include "experiment/experiment.h"
+#include "experiment/run_call.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace lumorix {
 
-// Everything a run does to the world, recorded off screen: the canvas calls, the label
-// operations and the pauses, none of which waits.
-class RunRecorder final : public SceneLabels, public Pause {
+// Everything runs do to the world, recorded off screen in the order it was done: the canvas calls,
+// the label operations and the pauses, none of which waits.
+class RunRecorder {
 public:
     // Does not take ownership of the random sequence, which outlives the recorder.
     explicit RunRecorder(RandomSequence& random)
-        : canvas_(random) {}
+        : stream_(random, [this](const RunCall& call) { calls_.push_back(call); }) {}
 
-    RecordingCanvas& canvas() { return canvas_; }
-    const RecordingCanvas& canvas() const { return canvas_; }
-
-    template <typename Call> std::vector<Call> sceneCallsOf() const {
-        std::vector<Call> found;
-        for (const Noted& noted : noted_) {
-            if (const Call* call = std::get_if<Call>(&noted.call))
-                found.push_back(*call);
-        }
-        return found;
+    std::optional<FatalError> run(const ParameterFields& fields) {
+        return runExperiment(stream_, fields, stream_, stream_);
     }
+    // The canvas, labels and pause that record, for single sections of a run.
+    RunCallStream& stream() { return stream_; }
+    const CanvasState& canvasState() const { return stream_.state(); }
 
-    // Every call, canvas and scene alike, in the order it was made, as one line of text each.
-    std::vector<std::string> script() const {
-        const std::vector<CanvasCall>& canvasCalls = canvas_.calls();
-        std::vector<std::string> lines;
-        std::size_t nextCanvasCall = 0;
-        for (const Noted& noted : noted_) {
-            for (; nextCanvasCall < noted.canvasCallsBefore; ++nextCanvasCall)
-                lines.push_back(toText(canvasCalls[nextCanvasCall]));
-            lines.push_back(toText(noted.call));
+    const std::vector<RunCall>& calls() const { return calls_; }
+    // Forgets the calls so far; the canvas state stays.
+    void clear() { calls_.clear(); }
+    template <typename Call> std::vector<Call> callsOf() const {
+        return lumorix::callsOf<Call>(calls_);
+    }
+    template <typename Call> const Call& callAt(std::size_t index) const {
+        return lumorix::callAt<Call>(calls_, index);
+    }
+    std::size_t canvasCallCount() const {
+        std::size_t count = 0;
+        for (const RunCall& call : calls_) {
+            count += std::visit(
+                [](const auto& c) { return std::is_convertible_v<decltype(c), CanvasCall>; }, call);
         }
-        for (; nextCanvasCall < canvasCalls.size(); ++nextCanvasCall)
-            lines.push_back(toText(canvasCalls[nextCanvasCall]));
+        return count;
+    }
+    // Every call as one line of a trace.
+    std::vector<std::string> script() const {
+        std::vector<std::string> lines;
+        for (const RunCall& call : calls_)
+            lines.push_back(toText(call));
         return lines;
     }
 
-    void show(SceneLabel label) override { note(ShowLabel{label}); }
-    void hide(SceneLabel label) override { note(HideLabel{label}); }
-    void setLeft(SceneLabel label, float left) override { note(SetLabelLeft{label, left}); }
-    void setTop(SceneLabel label, float top) override { note(SetLabelTop{label, top}); }
-    void wait(double delayCount) override { note(PauseFor{delayCount}); }
-
 private:
-    // A scene call remembers how many canvas calls came before it, to interleave the two.
-    struct Noted {
-        std::size_t canvasCallsBefore;
-        SceneCall call;
-    };
-
-    void note(SceneCall call) { noted_.push_back({canvas_.calls().size(), call}); }
-
-    RecordingCanvas canvas_;
-    std::vector<Noted> noted_;
+    std::vector<RunCall> calls_;
+    RunCallStream stream_;
 };
 
 } // namespace lumorix

@@ -7,8 +7,8 @@
 // The input is the text; its first eight bytes, read as a double, also go through number to text
 // and back.
 
-#include "canvas/conversions.h"
-#include "canvas/fatal_error.h"
+#include "core/conversions.h"
+#include "core/fatal_error.h"
 
 #include <cmath>
 #include <cstdint>

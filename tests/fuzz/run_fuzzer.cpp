@@ -4,9 +4,9 @@
 // hands to the canvas and the labels is finite; its calls stay within what 399 scan steps with a
 // 16-bit dot counter per row can make; its pauses are counted, never slept.
 
-#include "canvas/canvas.h"
 #include "experiment/detector_scan.h"
 #include "experiment/experiment.h"
+#include "experiment/run_call.h"
 
 #include <cmath>
 #include <cstdint>
@@ -22,10 +22,11 @@ namespace {
 
 using namespace lumorix;
 
-// A scan step makes at most 16 calls of its own and two per impact dot, and a row's dot counter is
-// a 16-bit whole number; the set-up and the end of a run make fewer than 64 calls.
+// A scan step makes at most 16 canvas calls and a pause of its own and two calls per impact dot,
+// and a row's dot counter is a 16-bit whole number; the set-up and the end of a run make fewer
+// than 64 calls.
 constexpr std::size_t maxDotsPerRow = std::numeric_limits<std::int16_t>::max();
-constexpr std::size_t maxCallsPerRun = scanSteps * (16 + 2 * maxDotsPerRow) + 64;
+constexpr std::size_t maxCallsPerRun = scanSteps * (17 + 2 * maxDotsPerRow) + 64;
 
 void require(bool holds, const char* property) {
     if (!holds) {
@@ -42,40 +43,36 @@ bool allFinite(std::initializer_list<float> values) {
     return true;
 }
 
-class CheckingCanvas final : public Canvas {
-public:
-    using Canvas::Canvas;
+// Checks each call of a run as it is made.
+struct RunChecks {
     std::size_t calls = 0;
-
-private:
-    void received(const CanvasCall& call) override {
-        ++calls;
-        require(calls <= maxCallsPerRun, "a run makes more canvas calls than its steps allow");
-        if (const auto* line = std::get_if<DrawLine>(&call))
-            require(allFinite({line->x1, line->y1, line->x2, line->y2}), "a line is not finite");
-        else if (const auto* circle = std::get_if<DrawCircle>(&call))
-            require(allFinite({circle->x, circle->y, circle->radius}), "a circle is not finite");
-        else if (const auto* width = std::get_if<SetDrawWidth>(&call))
-            require(width->width >= 1, "a draw width below one pixel");
-    }
-};
-
-class CountingScene final : public SceneLabels, public Pause {
-public:
     std::size_t pauses = 0;
 
-    void show(SceneLabel) override {}
-    void hide(SceneLabel) override {}
-    void setLeft(SceneLabel, float left) override {
-        require(std::isfinite(left), "a label's left is not finite");
+    void operator()(const RunCall& call) {
+        ++calls;
+        require(calls <= maxCallsPerRun, "a run makes more calls than its steps allow");
+        std::visit(*this, call);
     }
-    void setTop(SceneLabel, float top) override {
-        require(std::isfinite(top), "a label's top is not finite");
+    void operator()(const DrawLine& line) {
+        require(allFinite({line.x1, line.y1, line.x2, line.y2}), "a line is not finite");
     }
-    void wait(double delayCount) override {
+    void operator()(const DrawCircle& circle) {
+        require(allFinite({circle.x, circle.y, circle.radius}), "a circle is not finite");
+    }
+    void operator()(const SetDrawWidth& width) {
+        require(width.width >= 1, "a draw width below one pixel");
+    }
+    void operator()(const SetLabelLeft& left) {
+        require(std::isfinite(left.left), "a label's left is not finite");
+    }
+    void operator()(const SetLabelTop& top) {
+        require(std::isfinite(top.top), "a label's top is not finite");
+    }
+    void operator()(const PauseFor& pause) {
         ++pauses;
-        require(std::isfinite(delayCount), "a pause count is not finite");
+        require(std::isfinite(pause.delayCount), "a pause count is not finite");
     }
+    template <typename Unchecked> void operator()(const Unchecked&) {}
 };
 
 ParameterTexts fieldsFrom(std::string_view input) {
@@ -95,10 +92,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ParameterTexts fields =
         fieldsFrom(std::string_view(reinterpret_cast<const char*>(data), size));
     RandomSequence random;
-    CheckingCanvas canvas(random);
-    CountingScene scene;
-    const bool finished = !runExperiment(canvas, fields, scene, scene);
-    require(scene.pauses <= scanSteps, "a run pauses more often than it has steps");
-    require(!finished || scene.pauses == scanSteps, "a finished run skipped a pause");
+    RunChecks checks;
+    RunCallStream stream(random, [&checks](const RunCall& call) { checks(call); });
+    const bool finished = !runExperiment(stream, fields, stream, stream);
+    require(checks.pauses <= scanSteps, "a run pauses more often than it has steps");
+    require(!finished || checks.pauses == scanSteps, "a finished run skipped a pause");
     return 0;
 }

@@ -1,5 +1,5 @@
-#include "canvas/conversions.h"
-#include "canvas/fatal_error.h"
+#include "core/conversions.h"
+#include "core/fatal_error.h"
 
 #include <clocale>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "canvas/random_sequence.h"
+#include "core/random_sequence.h"
 
 #include <gtest/gtest.h>
 #include <vector>
