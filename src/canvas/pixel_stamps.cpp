@@ -22,8 +22,8 @@ constexpr int maxPenWidth = 4;
 constexpr float minLongLine = 4;
 // How far the probe of a line end reaches towards the other end.
 constexpr double probeLength = 16;
-// Tables start afresh beyond this many entries (2 MiB).
-constexpr std::size_t maxTableEntries = std::size_t{1} << 20;
+// Tables start afresh beyond this many pages (2 MiB).
+constexpr std::size_t maxPages = 4096;
 
 QRgb* rowOf(const StampTarget& target, int y) {
     return reinterpret_cast<QRgb*>(target.bits + y * target.bytesPerLine);
@@ -105,10 +105,10 @@ std::optional<PixelStamps::SubPixel> PixelStamps::subPixel(double logical, qreal
 }
 
 void PixelStamps::trim() {
-    if (tableEntries_ <= maxTableEntries)
+    if (pages_ <= maxPages)
         return;
     tables_.clear();
-    tableEntries_ = 0;
+    pages_ = 0;
     stamps_.clear();
     stampIds_.clear();
     lastTable_ = nullptr;
@@ -132,13 +132,16 @@ template <typename Learn>
 const PixelStamps::Stamp* PixelStamps::stampFor(const TableKey& key, const SubPixel& along,
                                                 Learn&& learn) {
     if (!lastTable_ || lastKey_ != key) {
-        const std::size_t entries = std::size_t{1} << (23 - key.alongExponent);
-        const auto [table, added] = tables_.try_emplace(key, entries, notLearnt);
-        tableEntries_ += added ? entries : 0;
-        lastTable_ = &table->second;
+        const std::size_t pages = (std::size_t{1} << (23 - key.alongExponent)) / pageSize;
+        lastTable_ = &tables_.try_emplace(key, pages).first->second;
         lastKey_ = key;
     }
-    std::uint16_t& entry = (*lastTable_)[along.fraction];
+    std::unique_ptr<Page>& page = (*lastTable_)[along.fraction / pageSize];
+    if (!page) {
+        page = std::make_unique<Page>(); // all notLearnt
+        ++pages_;
+    }
+    std::uint16_t& entry = (*page)[along.fraction % pageSize];
     if (entry == notLearnt)
         entry = idOf(learn());
     return entry >= firstStamp ? &stamps_[entry - firstStamp] : nullptr;

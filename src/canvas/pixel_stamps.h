@@ -4,11 +4,13 @@
 #include <QRect>
 #include <QRgb>
 #include <QSize>
+#include <array>
 #include <compare>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -88,8 +90,11 @@ private:
         std::uint32_t startFraction = 0;
         friend auto operator<=>(const TableKey&, const TableKey&) = default;
     };
-    // The stamp id of each fraction along.
-    using Table = std::vector<std::uint16_t>;
+    // The stamp id of each fraction along, in pages made when first needed: most tables see a
+    // handful of fractions (the end of a line at a whole pixel), a few see thousands (impact dots).
+    static constexpr std::size_t pageSize = 256;
+    using Page = std::array<std::uint16_t, pageSize>;
+    using Table = std::vector<std::unique_ptr<Page>>;
     static constexpr std::uint16_t notLearnt = 0;
     static constexpr std::uint16_t generalPath = 1;
     static constexpr std::uint16_t firstStamp = 2;
@@ -115,7 +120,7 @@ private:
                                              const SubPixel& along, const SubPixel& across);
 
     std::map<TableKey, Table> tables_;
-    std::size_t tableEntries_ = 0;
+    std::size_t pages_ = 0;
     std::deque<Stamp> stamps_; // a deque, so stamps in use stay put when one is added
     std::map<Stamp, std::uint16_t> stampIds_;
     // Consecutive shapes mostly share a table, such as all the dots of one row.
