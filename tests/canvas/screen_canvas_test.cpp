@@ -84,6 +84,17 @@ TEST_P(DrawingPathsTest, TheFastPathPaintsThePaintersPixels) {
     EXPECT_TRUE(fast == general) << differences(fast, general);
 }
 
+TEST(ScreenCanvas, TheAreaACallTouchesIsClippedToTheSurface) {
+    // A field text can put a coordinate far beyond the range of whole pixels.
+    ScreenSurface surface(QSize(800, 600), 1, qRgb(192, 192, 192));
+    RandomSequence random;
+    ScreenCanvas canvas(random, surface);
+    canvas.drawLine(100, 100, 1e30, 100);
+    canvas.drawCircle(-1e30, 300, 1);
+    canvas.flush();
+    EXPECT_EQ(surface.takeTouched(), QRegion(98, 98, 702, 4));
+}
+
 INSTANTIATE_TEST_SUITE_P(WholeRuns, DrawingPathsTest,
                          testing::Combine(testing::Values(1.0, 2.0), testing::ValuesIn(scenarios)),
                          [](const testing::TestParamInfo<DrawingPathsTest::ParamType>& info) {
