@@ -161,8 +161,10 @@ void InterferenceWindow::present() {
 }
 
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
-    // The window may have moved to a screen with another pixel ratio.
-    surface_.matchPixelRatio(devicePixelRatioF());
+    // The window may have moved to a screen with another pixel ratio; a surface that is being
+    // painted on is matched at the next paint.
+    if (!surface_.matchPixelRatio(devicePixelRatioF()))
+        update();
     const QRect area = event->rect();
     QPainter painter(this);
     if (surface_.isBlank()) {

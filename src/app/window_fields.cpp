@@ -8,16 +8,16 @@ TextField::TextField(const QString& name, const QString& text, QObject* parent)
     setObjectName(name);
 }
 
-TextField* WindowFields::field(ParameterField field) const {
+TextField* WindowFields::fieldFor(ParameterField field) const {
     return fields_.at(static_cast<std::size_t>(field));
 }
 
 std::string WindowFields::text(ParameterField field) const {
-    return this->field(field)->text().toStdString();
+    return fieldFor(field)->text().toStdString();
 }
 
 void WindowFields::setText(ParameterField field, const QString& text) {
-    this->field(field)->setText(text);
+    fieldFor(field)->setText(text);
 }
 
 } // namespace lumorix

@@ -8,8 +8,8 @@
 
 namespace lumorix {
 
-// One parameter field of the window: a named text that is never shown. A plain member rather than
-// a hidden line edit, which would cost a tenth of the program's start-up for nothing.
+// One parameter field of the window: a named text that is never shown, a child object of the
+// window rather than a hidden line edit, which would cost a tenth of the start-up for nothing.
 class TextField final : public QObject {
     Q_OBJECT
 
@@ -36,7 +36,7 @@ public:
     void setText(ParameterField field, const QString& text);
 
 private:
-    TextField* field(ParameterField field) const;
+    TextField* fieldFor(ParameterField field) const;
 
     Fields fields_;
 };

@@ -22,8 +22,9 @@ constexpr int maxPenWidth = 4;
 constexpr float minLongLine = 4;
 // How far the probe of a line end reaches towards the other end.
 constexpr double probeLength = 16;
-// Tables start afresh beyond this many pages (2 MiB).
+// What is learnt starts afresh beyond this many pages of tables (2 MiB), tables or stamps.
 constexpr std::size_t maxPages = 4096;
+constexpr std::size_t maxTables = 1024;
 
 QRgb* rowOf(const StampTarget& target, int y) {
     return reinterpret_cast<QRgb*>(target.bits + y * target.bytesPerLine);
@@ -105,7 +106,7 @@ std::optional<PixelStamps::SubPixel> PixelStamps::subPixel(double logical, qreal
 }
 
 void PixelStamps::trim() {
-    if (pages_ <= maxPages)
+    if (pages_ <= maxPages && tables_.size() <= maxTables && stamps_.size() < maxStamps)
         return;
     tables_.clear();
     pages_ = 0;

@@ -98,7 +98,7 @@ private:
     static constexpr std::uint16_t notLearnt = 0;
     static constexpr std::uint16_t generalPath = 1;
     static constexpr std::uint16_t firstStamp = 2;
-    static constexpr std::size_t maxStamps = 60000;
+    static constexpr std::size_t maxStamps = 4096;
 
     static std::optional<SubPixel> subPixel(double logical, qreal pixelRatio);
 

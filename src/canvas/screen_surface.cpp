@@ -1,6 +1,7 @@
 #include "screen_surface.h"
 
 #include <QPainter>
+#include <stdexcept>
 #include <utility>
 
 namespace lumorix {
@@ -31,6 +32,12 @@ ScreenSurface::Painting::Painting(ScreenSurface& surface)
 
 ScreenSurface::Painting::~Painting() {
     --surface_.openPaintings_;
+}
+
+const QImage& ScreenSurface::image() const {
+    if (openPaintings_ > 0)
+        throw std::logic_error("the surface's image read while it is being painted on");
+    return image_;
 }
 
 QRegion ScreenSurface::takeTouched() {

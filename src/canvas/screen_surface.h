@@ -20,8 +20,9 @@ public:
     ScreenSurface& operator=(const ScreenSurface&) = delete;
 
     bool isBlank() const { return image_.isNull(); }
-    // Null while the surface is blank.
-    const QImage& image() const { return image_; }
+    // The picture, null while the surface is blank. Read only between paintings: a copy taken
+    // while one is open would share the pixels that the painting writes straight into.
+    const QImage& image() const;
     qreal pixelRatio() const { return pixelRatio_; }
     QSize logicalSize() const { return logicalSize_; }
     QRgb background() const { return background_; }
@@ -52,7 +53,7 @@ public:
     // Redraws the picture at another pixel ratio (the window moved to another screen). Refused,
     // returning false, while a Painting is open: the painters and pixel pointers of pending
     // calls would go on writing into the old image.
-    bool matchPixelRatio(qreal pixelRatio);
+    [[nodiscard]] bool matchPixelRatio(qreal pixelRatio);
 
 private:
     QImage image_;

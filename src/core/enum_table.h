@@ -7,7 +7,7 @@ namespace lumorix {
 
 // A table with one entry for each value of an enum that counts up from 0. Every entry names the
 // value it stands for, and making the table checks that the entries stand in the enum's order, at
-// compile time for a constexpr table: a table cannot drift out of step with its enum unnoticed,
+// compile time: a table cannot drift out of step with its enum unnoticed,
 // and a lookup by value is an index.
 template <typename Enum, typename Value, std::size_t size> class EnumTable {
 public:
@@ -16,7 +16,7 @@ public:
         Value value;
     };
 
-    constexpr EnumTable(const Entry (&entries)[size]) { // NOLINT: meant to convert
+    consteval EnumTable(const Entry (&entries)[size]) { // NOLINT: meant to convert
         for (std::size_t i = 0; i < size; ++i) {
             if (static_cast<std::size_t>(entries[i].key) != i)
                 throw "an entry out of the enum's order"; // in a constant expression: no build

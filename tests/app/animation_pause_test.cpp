@@ -36,7 +36,7 @@ TEST(AnimationPause, AStepLastsItsPauseWhateverItsDrawingCosts) {
     EXPECT_EQ(nextStepStart(due, due, 3ms), due);
     EXPECT_EQ(nextStepStart(due, due + 1ms, 3ms), due) << "a late wake-up comes out of the next";
     EXPECT_EQ(nextStepStart(due, due + 50ms, 3ms), due + 47ms)
-        << "a stall longer than a pause is let go, not made up";
+        << "of a stall, no more than one pause is made up";
     EXPECT_EQ(nextStepStart(due, due + 1ms, 0ms), due + 1ms) << "no pauses, nothing to make up";
 }
 

@@ -4,32 +4,17 @@
 
 #include "experiment/experiment.h"
 #include "experiment/run_recorder.h"
+#include "fuzz/run_seed.h"
 #include "window_fixture.h"
 
 #include <QDir>
 #include <QFile>
-#include <array>
+#include <string_view>
 
 namespace lumorix {
 namespace {
 
-// The five field texts of a seed, one per line; the last field takes the rest.
-std::array<QString, parameterFieldCount> fieldTexts(const QByteArray& seed) {
-    std::array<QString, parameterFieldCount> texts;
-    qsizetype start = 0;
-    for (std::size_t field = 0; field < parameterFieldCount && start <= seed.size(); ++field) {
-        const qsizetype end = field + 1 < parameterFieldCount ? seed.indexOf('\n', start) : -1;
-        const qsizetype length = end < 0 ? seed.size() - start : end - start;
-        texts[field] = QString::fromUtf8(seed.mid(start, length));
-        start += length + 1;
-    }
-    return texts;
-}
-
-std::optional<FatalError> recordedRun(const std::array<QString, parameterFieldCount>& texts) {
-    const ParameterTexts fields(texts[0].toStdString(), texts[1].toStdString(),
-                                texts[2].toStdString(), texts[3].toStdString(),
-                                texts[4].toStdString());
+std::optional<FatalError> recordedRun(const ParameterTexts& fields) {
     RandomSequence random;
     RunRecorder recorder(random);
     return recorder.run(fields);
@@ -45,14 +30,18 @@ TEST_F(WindowTest, EverySeedRunEndsOnTheWindowAsOnTheRecordingCanvas) {
     for (const QString& name : names) {
         QFile seed(seeds.filePath(name));
         ASSERT_TRUE(seed.open(QIODevice::ReadOnly)) << name.toStdString();
-        const auto texts = fieldTexts(seed.readAll());
-        for (std::size_t field = 0; field < parameterFieldCount; ++field)
-            setField(QString::fromUtf8(objectName(static_cast<ParameterField>(field))),
-                     texts[field]);
+        const QByteArray bytes = seed.readAll();
+        const ParameterTexts fields =
+            fieldsFromRunSeed(std::string_view(bytes.constData(), bytes.size()));
+        for (std::size_t field = 0; field < parameterFieldCount; ++field) {
+            const auto which = static_cast<ParameterField>(field);
+            setField(QString::fromUtf8(objectName(which)),
+                     QString::fromStdString(fields.text(which)));
+        }
         errors.clear();
         start();
 
-        const std::optional<FatalError> expected = recordedRun(texts);
+        const std::optional<FatalError> expected = recordedRun(fields);
         ASSERT_EQ(errors.size(), expected ? 1u : 0u) << name.toStdString();
         if (expected) {
             EXPECT_EQ(errors[0].number(), expected->number()) << name.toStdString();

@@ -1,8 +1,13 @@
 #include "canvas/screen_canvas.h"
 #include "experiment/experiment.h"
+#include "fuzz/run_seed.h"
 
 #include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -25,16 +30,34 @@ private:
     ScreenCanvas& canvas_;
 };
 
+// Runs one after another on one surface; whether a run ends in a fatal error or not, what it
+// drew until then stays drawn.
 QImage drawRuns(DrawingPath path, qreal pixelRatio, const std::vector<ParameterTexts>& runs) {
     ScreenSurface surface(QSize(800, 600), pixelRatio, qRgb(192, 192, 192));
     RandomSequence random;
     ScreenCanvas canvas(random, surface, path);
     StepByStep scene(canvas);
     for (const ParameterTexts& fields : runs) {
-        EXPECT_FALSE(runExperiment(canvas, fields, scene, scene).has_value());
+        runExperiment(canvas, fields, scene, scene);
         canvas.flush();
     }
     return surface.image();
+}
+
+// The run fuzzer's seeds, whose field texts put the scene between pixels, partly or wholly off
+// the surface, or end the run with a fatal error.
+std::vector<ParameterTexts> fuzzSeedRuns() {
+    std::vector<std::filesystem::path> paths;
+    for (const auto& entry : std::filesystem::directory_iterator(LUMORIX_RUN_SEEDS))
+        paths.push_back(entry.path());
+    std::sort(paths.begin(), paths.end());
+    std::vector<ParameterTexts> runs;
+    for (const auto& path : paths) {
+        std::ifstream file(path, std::ios::binary);
+        const std::string seed((std::istreambuf_iterator<char>(file)), {});
+        runs.push_back(fieldsFromRunSeed(seed));
+    }
+    return runs;
 }
 
 // Where two images differ: the number of pixels and the first of them.
@@ -83,6 +106,21 @@ TEST_P(DrawingPathsTest, TheFastPathPaintsThePaintersPixels) {
     ASSERT_EQ(fast.size(), QSize(800, 600) * pixelRatio);
     EXPECT_TRUE(fast == general) << differences(fast, general);
 }
+
+class FuzzSeedsTest : public testing::TestWithParam<qreal> {};
+
+TEST_P(FuzzSeedsTest, TheFastPathPaintsThePaintersPixelsForEverySeedRun) {
+    const std::vector<ParameterTexts> runs = fuzzSeedRuns();
+    ASSERT_GT(runs.size(), 10u);
+    const QImage fast = drawRuns(DrawingPath::fast, GetParam(), runs);
+    const QImage general = drawRuns(DrawingPath::general, GetParam(), runs);
+    EXPECT_TRUE(fast == general) << differences(fast, general);
+}
+
+INSTANTIATE_TEST_SUITE_P(PixelRatios, FuzzSeedsTest, testing::Values(1.0, 2.0),
+                         [](const testing::TestParamInfo<qreal>& info) {
+                             return "PixelRatio" + std::to_string(static_cast<int>(info.param));
+                         });
 
 TEST(ScreenCanvas, TheAreaACallTouchesIsClippedToTheSurface) {
     // A field text can put a coordinate far beyond the range of whole pixels.

@@ -7,6 +7,7 @@
 #include "experiment/detector_scan.h"
 #include "experiment/experiment.h"
 #include "experiment/run_call.h"
+#include "run_seed.h"
 
 #include <cmath>
 #include <cstdint>
@@ -75,22 +76,11 @@ struct RunChecks {
     template <typename Unchecked> void operator()(const Unchecked&) {}
 };
 
-ParameterTexts fieldsFrom(std::string_view input) {
-    std::string texts[parameterFieldCount];
-    for (std::size_t field = 0; field + 1 < parameterFieldCount; ++field) {
-        const std::size_t end = input.find('\n');
-        texts[field] = std::string(input.substr(0, end));
-        input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
-    }
-    texts[parameterFieldCount - 1] = std::string(input);
-    return ParameterTexts(texts[0], texts[1], texts[2], texts[3], texts[4]);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ParameterTexts fields =
-        fieldsFrom(std::string_view(reinterpret_cast<const char*>(data), size));
+        fieldsFromRunSeed(std::string_view(reinterpret_cast<const char*>(data), size));
     RandomSequence random;
     RunChecks checks;
     RunCallStream stream(random, [&checks](const RunCall& call) { checks(call); });
