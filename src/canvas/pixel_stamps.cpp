@@ -22,9 +22,10 @@ constexpr int maxPenWidth = 4;
 constexpr float minLongLine = 4;
 // How far the probe of a line end reaches towards the other end.
 constexpr double probeLength = 16;
-// What is learnt starts afresh beyond this many pages of tables (2 MiB), tables or stamps.
-constexpr std::size_t maxPages = 4096;
-constexpr std::size_t maxTables = 1024;
+// What is learnt starts afresh beyond this many pages of tables (1 MiB), or tables (whose page
+// lists take up to 4 KiB each), or stamps: a long session's memory stays within a few MiB.
+constexpr std::size_t maxPages = 2048;
+constexpr std::size_t maxTables = 256;
 
 QRgb* rowOf(const StampTarget& target, int y) {
     return reinterpret_cast<QRgb*>(target.bits + y * target.bytesPerLine);
