@@ -161,10 +161,12 @@ void InterferenceWindow::present() {
 }
 
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
-    // The window may have moved to a screen with another pixel ratio; a surface that is being
-    // painted on is matched at the next paint.
-    if (!surface_.matchPixelRatio(devicePixelRatioF()))
+    // The window may have moved to a screen with another pixel ratio. A surface that is being
+    // painted on can be neither matched nor read: it is shown at the next paint.
+    if (!surface_.matchPixelRatio(devicePixelRatioF())) {
         update();
+        return;
+    }
     const QRect area = event->rect();
     QPainter painter(this);
     if (surface_.isBlank()) {
