@@ -149,8 +149,15 @@ const PixelStamps::Stamp* PixelStamps::stampFor(const TableKey& key, const SubPi
     return entry >= firstStamp ? &stamps_[entry - firstStamp] : nullptr;
 }
 
-std::optional<PixelStamps::Stamp> PixelStamps::areaStamp(const ProbeBox& probe, const QRect& box,
-                                                         QPoint anchor) {
+template <typename Paint>
+std::optional<PixelStamps::Stamp> PixelStamps::learnArea(StampTarget& target, const QRect& box,
+                                                         QPoint anchor, int penWidth,
+                                                         Paint&& paint) {
+    const ProbeBox probe(target, box);
+    QPainter& painter = target.painter();
+    painter.setPen(probePen(penWidth));
+    paint(painter);
+
     Stamp stamp;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         for (int x = box.left(); x <= box.right(); ++x) {
@@ -205,12 +212,10 @@ bool PixelStamps::drawCircle(StampTarget& target, float x, float y, float radius
                        .acrossExponent = row->exponent,
                        .acrossFraction = row->fraction};
     const Stamp* stamp = stampFor(key, *column, [&] {
-        const ProbeBox probe(target, box);
-        QPainter& painter = target.painter();
-        painter.setPen(probePen(penWidth));
-        painter.setBrush(fill ? QBrush(QColor::fromRgb(brushProbe)) : QBrush(Qt::NoBrush));
-        painter.drawEllipse(QPointF(x, y), radius, radius);
-        return areaStamp(probe, box, anchor);
+        return learnArea(target, box, anchor, penWidth, [&](QPainter& painter) {
+            painter.setBrush(fill ? QBrush(QColor::fromRgb(brushProbe)) : QBrush(Qt::NoBrush));
+            painter.drawEllipse(QPointF(x, y), radius, radius);
+        });
     });
     if (!stamp)
         return false;
@@ -261,11 +266,9 @@ bool PixelStamps::drawShortLine(StampTarget& target, float x1, float y1, float x
                        .startExponent = from->exponent,
                        .startFraction = from->fraction};
     const Stamp* stamp = stampFor(key, *to, [&] {
-        const ProbeBox probe(target, box);
-        QPainter& painter = target.painter();
-        painter.setPen(probePen(penWidth));
-        painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-        return areaStamp(probe, box, anchor);
+        return learnArea(target, box, anchor, penWidth, [&](QPainter& painter) {
+            painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        });
     });
     if (!stamp)
         return false;
@@ -314,12 +317,10 @@ bool PixelStamps::drawLongLine(StampTarget& target, bool horizontal, float start
     key.alongExponent = to->exponent;
     const Stamp* tail = stampFor(
         key, *to, [&] { return learnLineEnd(target, key, end, acrossAt, endProbe, *to, *across); });
-    if (!head || !tail || head->size() != tail->size())
+    const auto sameRow = [](const Run& a, const Run& b) { return a.across == b.across; };
+    if (!head || !tail ||
+        !std::equal(head->begin(), head->end(), tail->begin(), tail->end(), sameRow))
         return false;
-    for (std::size_t i = 0; i < head->size(); ++i) {
-        if ((*head)[i].across != (*tail)[i].across)
-            return false;
-    }
 
     for (std::size_t i = 0; i < head->size(); ++i) {
         const auto [low, high] =

@@ -112,7 +112,11 @@ private:
                        QRgb pen);
 
     class ProbeBox;
-    static std::optional<Stamp> areaStamp(const ProbeBox& probe, const QRect& box, QPoint anchor);
+    // A circle's or a short line's pixels: what paint() draws with the probe's pen into the box,
+    // as runs from the anchor.
+    template <typename Paint>
+    static std::optional<Stamp> learnArea(StampTarget& target, const QRect& box, QPoint anchor,
+                                          int penWidth, Paint&& paint);
     static void stampArea(StampTarget& target, const Stamp& stamp, QPoint anchor, QRgb pen,
                           QRgb fill);
     static std::optional<Stamp> learnLineEnd(StampTarget& target, const TableKey& key, float at,

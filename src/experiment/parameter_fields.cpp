@@ -28,8 +28,9 @@ bool ParameterFields::matches(ParameterField field, int key) const {
 }
 
 std::optional<DisplayMode> displayMode(const ParameterFields& fields) {
+    const std::string text = fields.text(ParameterField::nInterference);
     for (const DisplayMode mode : {DisplayMode::light, DisplayMode::photon, DisplayMode::impact}) {
-        if (fields.matches(ParameterField::nInterference, static_cast<int>(mode)))
+        if (matchesWholeNumber(text, static_cast<int>(mode)))
             return mode;
     }
     return std::nullopt;
