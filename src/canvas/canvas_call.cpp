@@ -1,19 +1,13 @@
 #include "canvas_call.h"
 
+#include "core/decimal_text.h"
+
 #include <array>
-#include <charconv>
 #include <cstdio>
 
 namespace lumorix {
 
 namespace {
-
-template <typename Number> std::string shortest(Number value) {
-    std::array<char, 512> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
-    return std::string(buffer.data(), result.ptr);
-}
 
 std::string withColour(std::string text, const std::optional<Colour>& colour) {
     if (colour)
@@ -46,13 +40,6 @@ struct CallText {
 };
 
 } // namespace
-
-std::string shortestText(float value) {
-    return shortest(value);
-}
-std::string shortestText(double value) {
-    return shortest(value);
-}
 
 std::string colourText(Colour colour) {
     std::array<char, 16> buffer{};

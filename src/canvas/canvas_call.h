@@ -45,10 +45,6 @@ using CanvasCall = std::variant<SetScalePixels, DrawLine, DrawCircle, SetDrawWid
 // The call as one line of a trace, e.g. "drawLine 150 300 250 285" or "setFillColour 0xC0C0C0".
 std::string toText(const CanvasCall& call);
 
-// Shortest decimal text, without an exponent, that reads back to the same value ("425.46368",
-// "600000").
-std::string shortestText(float value);
-std::string shortestText(double value);
 std::string colourText(Colour colour);
 
 } // namespace lumorix

@@ -1,10 +1,10 @@
 #include "conversions.h"
 
+#include "decimal_text.h"
 #include "fatal_error.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
+#include <fast_float/fast_float.h>
 #include <limits>
 #include <system_error>
 
@@ -42,16 +42,6 @@ bool isPlainDecimal(std::string_view digits) {
     return seenDigit;
 }
 
-bool hasWholePart(std::string_view digits) {
-    for (const char c : digits) {
-        if (c == '.')
-            return false;
-        if (c != '0')
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 double textToNumber(std::string_view text) {
@@ -64,26 +54,21 @@ double textToNumber(std::string_view text) {
     if (!isPlainDecimal(digits))
         throw FatalError::typeMismatch();
 
+    // Correctly rounded; too large a number reads as infinity, too small a one as 0.
     double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
-                                              magnitude, std::chars_format::fixed);
-    if (error == std::errc::result_out_of_range) {
-        if (hasWholePart(digits))
-            throw FatalError::overflow();
-        magnitude = 0.0;
-    } else if (error != std::errc{} || end != digits.data() + digits.size()) {
+    const auto [end, error] = fast_float::from_chars(digits.data(), digits.data() + digits.size(),
+                                                     magnitude, fast_float::chars_format::fixed);
+    if (error != std::errc{} || end != digits.data() + digits.size())
         throw FatalError::typeMismatch();
-    }
+    if (std::isinf(magnitude))
+        throw FatalError::overflow();
     return negative ? -magnitude : magnitude;
 }
 
 std::string numberToText(double value) {
     if (value == 0.0)
         return "0"; // also for -0, which is not negative
-    std::array<char, 512> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
-    return std::string(buffer.data(), result.ptr);
+    return shortestText(value);
 }
 
 float toSingle(double value) {

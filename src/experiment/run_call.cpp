@@ -1,5 +1,7 @@
 #include "run_call.h"
 
+#include "core/decimal_text.h"
+
 #include <utility>
 
 namespace lumorix {
