@@ -1,8 +1,10 @@
 #include "accessible_drawing.h"
 
+#include "design/window_texts.h"
+#include "qt_text.h"
+
 #include <QAccessibleWidget>
 #include <QEvent>
-#include <utility>
 
 namespace lumorix {
 
@@ -17,29 +19,19 @@ QAccessibleInterface* drawingInterface(const QString& className, QObject* object
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
 }
 
-const std::pair<std::string_view, const char*> patternDescriptions[] = {
-    {"0", "Vpravo od osy je interferenční obrazec světla: vodorovné pruhy, tím delší, čím je "
-          "v tom místě detektoru jasněji."},
-    {"1", "Vpravo od osy je pravděpodobnostní obrazec fotonu: vodorovné pruhy, tím delší, čím "
-          "pravděpodobněji tam foton dopadne."},
-    {"2", "Vpravo od osy je obrazec dopadů fotonů: bílé tečky, tím hustší, čím víc fotonů tam "
-          "dopadá."},
-};
-
 } // namespace
 
 AccessibleDrawing::AccessibleDrawing(QWidget& window)
     : QWidget(&window) {
     QAccessible::installFactory(drawingInterface);
-    setObjectName("Obrazec");
+    setObjectName(qtText(drawingName));
     setGeometry(window.rect());
     window.installEventFilter(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     lower();
-    setAccessibleName(QStringLiteral("Obrazec"));
-    setAccessibleDescription(QStringLiteral("Zatím prázdná plocha. Po stisku tlačítka Start se "
-                                            "na ni nakreslí pokus se dvěma dírkami."));
+    setAccessibleName(qtText(drawingName));
+    setAccessibleDescription(qtText(emptyDrawingDescription));
 }
 
 bool AccessibleDrawing::eventFilter(QObject* watched, QEvent* event) {
@@ -49,14 +41,7 @@ bool AccessibleDrawing::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AccessibleDrawing::describeRun(std::string_view modeText) {
-    QString description = QStringLiteral(
-        "Vlevo bodový zdroj světla, uprostřed clona se dvěma dírkami A a B, za ní svislý "
-        "detektor. Šipky ukazují, jak se v bodech detektoru skládají vlny z obou dírek.");
-    for (const auto& [mode, pattern] : patternDescriptions) {
-        if (mode == modeText)
-            description += QLatin1Char(' ') + QString::fromUtf8(pattern);
-    }
-    setAccessibleDescription(description);
+    setAccessibleDescription(qtText(finishedRunDescription(modeText)));
 }
 
 } // namespace lumorix

@@ -1,15 +1,15 @@
 #include "fatal_error_report.h"
 
+#include "design/window_texts.h"
+#include "qt_text.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
 namespace lumorix {
 
 void showFatalErrorAndQuit(QWidget* window, const FatalError& error) {
-    QMessageBox::critical(window, QStringLiteral("Lumorix"),
-                          QStringLiteral("Chyba za běhu číslo %1:\n%2")
-                              .arg(error.number())
-                              .arg(QString::fromStdString(error.description())));
+    QMessageBox::critical(window, QStringLiteral("Lumorix"), qtText(fatalErrorMessage(error)));
     QCoreApplication::exit(1);
 }
 

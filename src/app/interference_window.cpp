@@ -1,9 +1,12 @@
 #include "interference_window.h"
 
 #include "busy_cursor.h"
+#include "canvas/qt_colour.h"
 #include "core/conversions.h"
+#include "design/window_design.h"
 #include "experiment/experiment.h"
 #include "picture_copy.h"
+#include "qt_text.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
@@ -17,15 +20,14 @@ namespace lumorix {
 
 namespace {
 
-// Everything a run draws lies within 800 × 580 pixels.
-constexpr QSize clientSize(800, 600);
+constexpr QSize clientSize(clientWidth, clientHeight);
 
 } // namespace
 
 InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, QWidget* parent)
     : QWidget(parent)
     , controls_(layOutControls(*this))
-    , surface_(clientSize, devicePixelRatioF(), toQColor(colours::background).rgb())
+    , surface_(clientSize, devicePixelRatioF(), toQRgb(colours::background))
     , canvas_(random_, surface_)
     , fields_(controls_.fields)
     , labels_(controls_.sceneLabels, controls_.surfaceLabels)
@@ -33,7 +35,7 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     , countDuration_(countDuration)
     , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); }) {
     setObjectName("frmInterference");
-    setWindowTitle(QStringLiteral("Lumorix - https://lumorix.example.org"));
+    setWindowTitle(qtText(titleBarText));
     setFixedSize(clientSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connectHandlers();
@@ -83,9 +85,9 @@ void InterferenceWindow::connectHandlers() {
 }
 
 void InterferenceWindow::Form_Load() {
-    for (const char* name : {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"})
-        findChild<QRadioButton*>(QString::fromUtf8(name))->setChecked(true);
-    fields_.setText(ParameterField::nSpomaleni, QStringLiteral("1"));
+    for (const std::string_view name : startUpSelections())
+        findChild<QRadioButton*>(qtText(name))->setChecked(true);
+    fields_.setText(ParameterField::nSpomaleni, qtText(startUpSlowdown));
 }
 
 void InterferenceWindow::HScroll1_Change() {

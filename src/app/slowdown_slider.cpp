@@ -1,19 +1,22 @@
 #include "slowdown_slider.h"
 
+#include "design/window_texts.h"
+#include "qt_text.h"
+
 #include <QPainter>
 
 namespace lumorix {
 
 SlowdownSlider::SlowdownSlider(QWidget* parent)
     : QScrollBar(Qt::Horizontal, parent) {
-    setAccessibleName(QStringLiteral("Zpomalení animace"));
-    setAccessibleDescription(QStringLiteral("Čím víc vpravo, tím pomalejší animace."));
+    setAccessibleName(qtText(sliderName));
+    setAccessibleDescription(qtText(sliderDescription));
     connect(this, &QAbstractSlider::valueChanged, this, &SlowdownSlider::showValueInToolTip);
     showValueInToolTip();
 }
 
 void SlowdownSlider::showValueInToolTip() {
-    setToolTip(QStringLiteral("Zpomalení animace: %1").arg(value()));
+    setToolTip(qtText(sliderToolTip(value())));
 }
 
 void SlowdownSlider::paintEvent(QPaintEvent* event) {

@@ -1,6 +1,6 @@
 #include "surface_labels.h"
 
-#include "canvas/screen_canvas.h"
+#include "canvas/qt_colour.h"
 
 #include <QPaintEvent>
 #include <algorithm>

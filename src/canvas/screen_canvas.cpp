@@ -1,5 +1,7 @@
 #include "screen_canvas.h"
 
+#include "qt_colour.h"
+
 #include <QPen>
 #include <algorithm>
 #include <variant>
@@ -7,10 +9,6 @@
 namespace lumorix {
 
 namespace {
-
-QRgb toQRgb(Colour colour) {
-    return qRgb(colour.red(), colour.green(), colour.blue());
-}
 
 // The smallest whole-pixel rectangle around an area that lies within the surface, as
 // QRectF::toAlignedRect() gives it, without the library calls that cost more than the stamping
@@ -30,10 +28,6 @@ QRect alignedRect(const QRectF& area) {
 }
 
 } // namespace
-
-QColor toQColor(Colour colour) {
-    return QColor(colour.red(), colour.green(), colour.blue());
-}
 
 ScreenCanvas::Open::Open(ScreenSurface& surface)
     : painting(surface)

@@ -4,15 +4,12 @@
 #include "pixel_stamps.h"
 #include "screen_surface.h"
 
-#include <QColor>
 #include <QPainter>
 #include <QRegion>
 #include <optional>
 #include <vector>
 
 namespace lumorix {
-
-QColor toQColor(Colour colour);
 
 // How the on-screen canvas turns calls into pixels: the fast path stamps what it has learnt from
 // the painter and hands everything else to it; the general path paints every call.

@@ -9,7 +9,7 @@ namespace lumorix {
 
 std::string_view objectName(ParameterField field) {
     using enum ParameterField;
-    static constexpr EnumTable<ParameterField, std::string_view, parameterFieldCount> names{{
+    static constexpr EnumTable<ParameterField, std::string_view> names{{
         {nVzdalenost, "nVzdalenost"},
         {nOdchylka, "nOdchylka"},
         {nKmitocet, "nKmitočet"},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/enum_table.h"
+
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -15,9 +17,10 @@ enum class ParameterField {
     nKmitocet,     // frequency: radians of arrow turn per pixel of path length
     nInterference, // display mode: "0" light, "1" photon, "2" impact
     nSpomaleni,    // slowdown: counts of pause per scan step, in units of 30000
+    count,
 };
 
-inline constexpr std::size_t parameterFieldCount = 5;
+inline constexpr std::size_t parameterFieldCount = enumCount<ParameterField>;
 
 // The field's name as the window knows it, Czech letters included ("nKmitočet").
 std::string_view objectName(ParameterField field);

@@ -6,7 +6,7 @@ namespace lumorix {
 
 std::string_view objectName(SceneLabel label) {
     using enum SceneLabel;
-    static constexpr EnumTable<SceneLabel, std::string_view, sceneLabelCount> names{{
+    static constexpr EnumTable<SceneLabel, std::string_view> names{{
         {labClona, "labClona"},
         {labHustota, "labHustota"},
         {labInterObr, "labInterObr"},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/enum_table.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -15,9 +17,10 @@ enum class SceneLabel {
     labDetektor, // "Detektor", the detector line
     labA,        // "A", the upper hole
     labB,        // "B", the lower hole
+    count,
 };
 
-inline constexpr std::size_t sceneLabelCount = 8;
+inline constexpr std::size_t sceneLabelCount = enumCount<SceneLabel>;
 
 std::string_view objectName(SceneLabel label);
 

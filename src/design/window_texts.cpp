@@ -1,0 +1,39 @@
+#include "window_texts.h"
+
+#include <utility>
+
+namespace lumorix {
+
+namespace {
+
+constexpr std::pair<std::string_view, std::string_view> patternDescriptions[] = {
+    {"0", "Vpravo od osy je interferenční obrazec světla: vodorovné pruhy, tím delší, čím je "
+          "v tom místě detektoru jasněji."},
+    {"1", "Vpravo od osy je pravděpodobnostní obrazec fotonu: vodorovné pruhy, tím delší, čím "
+          "pravděpodobněji tam foton dopadne."},
+    {"2", "Vpravo od osy je obrazec dopadů fotonů: bílé tečky, tím hustší, čím víc fotonů tam "
+          "dopadá."},
+};
+
+} // namespace
+
+std::string fatalErrorMessage(const FatalError& error) {
+    return "Chyba za běhu číslo " + std::to_string(error.number()) + ":\n" + error.description();
+}
+
+std::string sliderToolTip(int value) {
+    return std::string(sliderName) + ": " + std::to_string(value);
+}
+
+std::string finishedRunDescription(std::string_view modeText) {
+    std::string description =
+        "Vlevo bodový zdroj světla, uprostřed clona se dvěma dírkami A a B, za ní svislý "
+        "detektor. Šipky ukazují, jak se v bodech detektoru skládají vlny z obou dírek.";
+    for (const auto& [mode, pattern] : patternDescriptions) {
+        if (mode == modeText)
+            description.append(" ").append(pattern);
+    }
+    return description;
+}
+
+} // namespace lumorix
