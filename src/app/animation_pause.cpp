@@ -3,8 +3,6 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
-#include <climits>
-#include <cmath>
 #include <utility>
 
 namespace lumorix {
@@ -20,20 +18,6 @@ void serviceWindowSystemFor(std::chrono::milliseconds duration) {
 }
 
 } // namespace
-
-std::chrono::milliseconds pauseDuration(double delayCount, std::chrono::nanoseconds countDuration) {
-    if (!(delayCount > 0))
-        return std::chrono::milliseconds(0);
-    const double milliseconds =
-        delayCount * static_cast<double>(countDuration.count()) / 1'000'000.0;
-    return std::chrono::milliseconds(
-        std::llround(std::min(milliseconds, static_cast<double>(INT_MAX))));
-}
-
-StepClock::time_point nextStepStart(StepClock::time_point pauseEnd, StepClock::time_point now,
-                                    std::chrono::milliseconds pause) {
-    return std::max(pauseEnd, now - pause);
-}
 
 AnimationPause::AnimationPause(std::function<void()> showProgress,
                                std::chrono::nanoseconds countDuration)

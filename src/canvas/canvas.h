@@ -48,6 +48,8 @@ public:
     float nextRandom();
 
     const CanvasState& state() const { return state_; }
+    // Puts the pen and fill state back to one it had before; nothing is drawn.
+    void restore(const CanvasState& state) { state_ = state; }
 
 protected:
     virtual void received(const CanvasCall& call) = 0;

@@ -41,6 +41,11 @@ ParameterTexts::ParameterTexts(std::string distance, std::string offset, std::st
     : texts_{std::move(distance), std::move(offset), std::move(frequency), std::move(mode),
              std::move(slowdown)} {}
 
+ParameterTexts::ParameterTexts(const ParameterFields& fields) {
+    for (std::size_t i = 0; i < parameterFieldCount; ++i)
+        texts_.at(i) = fields.text(static_cast<ParameterField>(i));
+}
+
 std::string ParameterTexts::text(ParameterField field) const {
     return texts_.at(static_cast<std::size_t>(field));
 }

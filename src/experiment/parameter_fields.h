@@ -53,6 +53,8 @@ class ParameterTexts final : public ParameterFields {
 public:
     ParameterTexts(std::string distance, std::string offset, std::string frequency,
                    std::string mode, std::string slowdown);
+    // The texts that the fields hold now.
+    explicit ParameterTexts(const ParameterFields& fields);
 
     std::string text(ParameterField field) const override;
     void setText(ParameterField field, std::string text);
