@@ -1,7 +1,7 @@
 #include "accessible_drawing.h"
 
 #include "design/window_texts.h"
-#include "qt_text.h"
+#include "qt_design.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>

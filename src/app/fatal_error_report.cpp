@@ -1,7 +1,7 @@
 #include "fatal_error_report.h"
 
 #include "design/window_texts.h"
-#include "qt_text.h"
+#include "qt_design.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -6,7 +6,7 @@
 #include "design/window_design.h"
 #include "experiment/experiment.h"
 #include "picture_copy.h"
-#include "qt_text.h"
+#include "qt_design.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
@@ -30,7 +30,7 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     , surface_(clientSize, devicePixelRatioF(), toQRgb(colours::background))
     , canvas_(random_, surface_)
     , fields_(controls_.fields)
-    , labels_(controls_.sceneLabels, controls_.surfaceLabels)
+    , labels_(controls_.surfaceLabels)
     , drawing_(new AccessibleDrawing(*this))
     , countDuration_(countDuration)
     , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); }) {

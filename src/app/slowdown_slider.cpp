@@ -1,7 +1,7 @@
 #include "slowdown_slider.h"
 
 #include "design/window_texts.h"
-#include "qt_text.h"
+#include "qt_design.h"
 
 #include <QPainter>
 

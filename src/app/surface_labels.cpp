@@ -1,25 +1,18 @@
 #include "surface_labels.h"
 
 #include "canvas/qt_colour.h"
+#include "qt_design.h"
 
 #include <QPaintEvent>
-#include <algorithm>
-#include <cmath>
+#include <utility>
 
 namespace lumorix {
 
 namespace {
 
-// Widget coordinates are whole pixels within Qt's widget range.
-int toWidgetCoordinate(float value) {
-    return static_cast<int>(
-        std::lround(std::clamp(value, -float(QWIDGETSIZE_MAX), float(QWIDGETSIZE_MAX))));
-}
-
 // Paints the label into the surface at its place: opaque background, caption wrapped at word
 // boundaries and cut off at the box.
-void paintLabel(QPainter& painter, const QLabel& label) {
-    const QRect box = label.geometry();
+void paintLabel(QPainter& painter, const QLabel& label, const QRect& box) {
     // The substitute fonts set some captions a pixel or two wider than the design fonts did
     // (the title is 362.2 pixels in a 361-pixel box): lines break with that much slack, as the
     // design meant them to, and what overhangs is cut at the box.
@@ -48,72 +41,64 @@ void SurfaceLabel::paintEvent(QPaintEvent* event) {
     event->accept();
 }
 
-SurfaceLabels::SurfaceLabels(SceneLabelWidgets sceneLabels,
-                             std::vector<SurfaceLabel*> surfaceLabels)
-    : sceneLabels_(sceneLabels)
-    , surfaceLabels_(std::move(surfaceLabels)) {}
+SurfaceLabels::SurfaceLabels(std::vector<SurfaceLabel*> widgets)
+    : widgets_(std::move(widgets)) {}
 
-SurfaceLabel* SurfaceLabels::widget(SceneLabel label) {
-    return sceneLabels_.at(static_cast<std::size_t>(label));
+SurfaceLabel* SurfaceLabels::widget(SceneLabel label) const {
+    return widgets_.at(fixedLabelDesigns().size() + static_cast<std::size_t>(label));
 }
 
-void SurfaceLabels::remember(const SurfaceLabel* label) {
-    before_.try_emplace(label, Before{!label->isHidden(), label->geometry()});
+void SurfaceLabels::follow(SceneLabel label) {
+    const LabelBoard::Label& placed = board_.label(label);
+    widget(label)->setGeometry(toQRect(placed.box));
+    widget(label)->setVisible(placed.visible);
 }
 
 void SurfaceLabels::show(SceneLabel label) {
-    remember(widget(label));
-    widget(label)->show();
+    board_.show(label);
+    follow(label);
 }
 
 void SurfaceLabels::hide(SceneLabel label) {
-    remember(widget(label));
-    widget(label)->hide();
+    board_.hide(label);
+    follow(label);
 }
 
 void SurfaceLabels::setLeft(SceneLabel label, float left) {
-    SurfaceLabel* w = widget(label);
-    remember(w);
-    w->move(toWidgetCoordinate(left), w->y());
+    board_.setLeft(label, left);
+    follow(label);
 }
 
 void SurfaceLabels::setTop(SceneLabel label, float top) {
-    SurfaceLabel* w = widget(label);
-    remember(w);
-    w->move(w->x(), toWidgetCoordinate(top));
+    board_.setTop(label, top);
+    follow(label);
 }
 
 void SurfaceLabels::paintAll(QPainter& painter) const {
-    for (const SurfaceLabel* label : surfaceLabels_) {
-        if (!label->isHidden())
-            paintLabel(painter, *label);
+    const auto labels = board_.labels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i].visible)
+            paintLabel(painter, *widgets_.at(i), toQRect(labels[i].box));
     }
 }
 
 QRegion SurfaceLabels::commit(QImage& surface) {
-    // What a window would find invalid: the boxes that labels left, and the boxes of labels that
-    // appeared or moved. Only that area is brought up to date; the rest keeps the drawing.
-    QRegion cleared;
+    const LabelBoard::Repaint repaint = board_.commit();
     QRegion invalid;
-    for (const auto& [label, before] : before_) {
-        const bool moved = label->geometry() != before.box;
-        if (before.visible && (label->isHidden() || moved))
-            cleared += before.box;
-        if (!label->isHidden() && (!before.visible || moved))
-            invalid += label->geometry();
-    }
-    invalid += cleared;
-    before_.clear();
+    for (const Box& box : repaint.invalid)
+        invalid += toQRect(box);
     if (invalid.isEmpty())
         return invalid;
 
     QPainter painter(&surface);
     painter.setClipRegion(invalid);
-    for (const QRect& box : cleared)
-        painter.fillRect(box, toQColor(colours::background));
-    for (const SurfaceLabel* label : surfaceLabels_) {
-        if (!label->isHidden() && invalid.intersects(label->geometry()))
-            paintLabel(painter, *label);
+    for (const Box& box : repaint.cleared)
+        painter.fillRect(toQRect(box), toQColor(colours::background));
+    const auto labels = board_.labels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const QRect box = toQRect(labels[i].box);
+        if (labels[i].visible && invalid.intersects(box))
+            paintLabel(painter, *widgets_.at(i), box);
     }
     return invalid;
 }

@@ -1,20 +1,19 @@
 #pragma once
 
-#include "experiment/scene_labels.h"
+#include "design/label_board.h"
 
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QRegion>
-#include <array>
-#include <map>
 #include <vector>
 
 namespace lumorix {
 
 // A label that is part of the window's drawing surface: it is painted into the backing image,
 // so what a run draws afterwards covers it. On screen the widget itself paints nothing and lets
-// clicks through; it keeps the caption, font, place and visibility.
+// clicks through; it keeps the caption, font and colours, and follows its place and visibility on
+// the label board, for assistive technology.
 class SurfaceLabel final : public QLabel {
 public:
     SurfaceLabel(const QString& caption, QWidget* parent);
@@ -23,16 +22,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The scene labels as a run moves them. The operations change the label widgets at once, but the
-// surface only when the run ends, with commit(), the way a window brings its own surface up to
-// date: no trace is left at the places a label passes through on the way.
+// The labels of the window's surface as a run moves them, on a label board: the widgets follow
+// at once, the surface only when the run ends, with commit().
 class SurfaceLabels final : public SceneLabels {
 public:
-    using SceneLabelWidgets = std::array<SurfaceLabel*, sceneLabelCount>; // indexed by SceneLabel
-
-    // surfaceLabels: every label of the surface, in painting order, the scene labels among them.
-    // The widgets belong to the window.
-    SurfaceLabels(SceneLabelWidgets sceneLabels, std::vector<SurfaceLabel*> surfaceLabels);
+    // One widget for each label of the board, in its painting order. The widgets belong to the
+    // window.
+    explicit SurfaceLabels(std::vector<SurfaceLabel*> widgets);
 
     void show(SceneLabel label) override;
     void hide(SceneLabel label) override;
@@ -48,17 +44,12 @@ public:
     QRegion commit(QImage& surface);
 
 private:
-    struct Before {
-        bool visible;
-        QRect box;
-    };
+    SurfaceLabel* widget(SceneLabel label) const;
+    // The widget takes the place and visibility that the board gives its label.
+    void follow(SceneLabel label);
 
-    SurfaceLabel* widget(SceneLabel label);
-    void remember(const SurfaceLabel* label);
-
-    SceneLabelWidgets sceneLabels_;
-    std::vector<SurfaceLabel*> surfaceLabels_;
-    std::map<const SurfaceLabel*, Before> before_;
+    LabelBoard board_;
+    std::vector<SurfaceLabel*> widgets_;
 };
 
 } // namespace lumorix

@@ -2,7 +2,7 @@
 
 #include "canvas/qt_colour.h"
 #include "design/window_design.h"
-#include "qt_text.h"
+#include "qt_design.h"
 #include "slowdown_slider.h"
 
 #include <QApplication>
@@ -25,10 +25,6 @@ QPalette surfacePalette() {
     palette.setColor(QPalette::Window, toQColor(colours::background));
     palette.setColor(QPalette::WindowText, Qt::black);
     return palette;
-}
-
-QRect toQRect(const Box& box) {
-    return QRect(box.left, box.top, box.width, box.height);
 }
 
 // The substitutes asked for by name first, without merging in fallback fonts (they cover every
@@ -86,17 +82,14 @@ WindowControls layOutControls(QWidget& window) {
     WindowControls controls{};
     std::vector<std::pair<int, QWidget*>> keyboardOrder;
 
-    for (const NamedLabelDesign& fixed : fixedLabelDesigns()) {
-        SurfaceLabel* label = makeLabel(window, fixed.design, fixed.name);
-        if (fixed.name == systemColouredLabel)
-            label->setPalette(QApplication::palette());
-        controls.surfaceLabels.push_back(label);
-    }
-    for (std::size_t i = 0; i < sceneLabelCount; ++i) {
-        const auto label = static_cast<SceneLabel>(i);
-        SurfaceLabel* widget = makeLabel(window, sceneLabelDesign(label), objectName(label));
-        widget->hide();
-        controls.sceneLabels.at(i) = widget;
+    // One widget for each label of the board, in its painting order.
+    const LabelBoard startUpBoard;
+    for (const LabelBoard::Label& label : startUpBoard.labels()) {
+        SurfaceLabel* widget = makeLabel(window, *label.design, label.name);
+        if (label.name == systemColouredLabel)
+            widget->setPalette(QApplication::palette());
+        if (!label.visible)
+            widget->hide();
         controls.surfaceLabels.push_back(widget);
     }
 

@@ -27,8 +27,7 @@ struct WindowControls {
     QPushButton* cmdKonec;
     QScrollBar* HScroll1;
     WindowFields::Fields fields;
-    SurfaceLabels::SceneLabelWidgets sceneLabels;
-    std::vector<SurfaceLabel*> surfaceLabels; // every label, in painting order
+    std::vector<SurfaceLabel*> surfaceLabels; // every label, in the label board's painting order
     std::vector<OptionHandler> options;       // top of the window down
 };
 

@@ -19,6 +19,7 @@ struct Box {
     int top;
     int width;
     int height;
+    friend bool operator==(const Box&, const Box&) = default;
 };
 
 // The design fonts are points at 96 dpi, given here as the pixel sizes they come to, so that the

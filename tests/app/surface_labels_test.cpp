@@ -1,4 +1,5 @@
 #include "app/surface_labels.h"
+#include "app/window_layout.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -9,25 +10,11 @@ namespace {
 constexpr QRgb grey = 0xC0C0C0;
 constexpr QRgb drawing = 0x123456;
 
-// Two scene labels, labClona and labHustota, on a surface that a run has drawn all over.
+// The window's labels on a surface that a run has drawn all over; labClona's box is at
+// (16, 8, 49, 17) and labHustota's at (128, 64, 49, 33) until a run moves them.
 class SurfaceLabelsTest : public testing::Test {
 protected:
-    SurfaceLabelsTest() {
-        window.setPalette(QPalette(Qt::black, QColor(grey)));
-        window.resize(300, 200);
-        clona->setGeometry(16, 8, 49, 17);
-        hustota->setGeometry(100, 100, 33, 25);
-        clona->hide();
-        hustota->hide();
-        surface.fill(drawing);
-    }
-
-    static SurfaceLabels::SceneLabelWidgets widgetsFor(SurfaceLabel* clona, SurfaceLabel* hustota) {
-        SurfaceLabels::SceneLabelWidgets widgets{};
-        widgets.at(static_cast<std::size_t>(SceneLabel::labClona)) = clona;
-        widgets.at(static_cast<std::size_t>(SceneLabel::labHustota)) = hustota;
-        return widgets;
-    }
+    SurfaceLabelsTest() { surface.fill(drawing); }
 
     // A first run has shown labClona where it is; a second run draws all over it.
     void showClonaThenDrawOver() {
@@ -45,9 +32,8 @@ protected:
     }
 
     QWidget window;
-    SurfaceLabel* clona = new SurfaceLabel("Clona", &window);
-    SurfaceLabel* hustota = new SurfaceLabel("Hustota", &window);
-    SurfaceLabels labels{widgetsFor(clona, hustota), {clona, hustota}};
+    SurfaceLabels labels{layOutControls(window).surfaceLabels};
+    const SurfaceLabel* clona = window.findChild<SurfaceLabel*>("labClona");
     QImage surface{300, 200, QImage::Format_RGB32};
 };
 
@@ -86,15 +72,16 @@ TEST_F(SurfaceLabelsTest, AnUnchangedLabelIsLeftUnderTheDrawing) {
 
 TEST_F(SurfaceLabelsTest, ALabelIsRepaintedWhereItsBoxMeetsAClearedArea) {
     labels.show(SceneLabel::labHustota);
-    labels.setLeft(SceneLabel::labClona, 90);
-    labels.setTop(SceneLabel::labClona, 90);
+    labels.setLeft(SceneLabel::labClona, 110);
+    labels.setTop(SceneLabel::labClona, 70);
     showClonaThenDrawOver();
 
     labels.hide(SceneLabel::labClona);
-    EXPECT_EQ(labels.commit(surface), QRegion(90, 90, 49, 17));
-    EXPECT_EQ(surface.pixel(120, 103) & 0xFFFFFF, grey) << "labHustota where the box was cleared";
-    EXPECT_TRUE(untouched({100, 107, 33, 18})) << "and the drawing over the rest of labHustota";
-    EXPECT_TRUE(untouched({140, 90, 100, 100}));
+    EXPECT_EQ(labels.commit(surface), QRegion(110, 70, 49, 17));
+    EXPECT_EQ(surface.pixel(112, 72) & 0xFFFFFF, grey) << "the box cleared";
+    EXPECT_FALSE(untouched({128, 70, 31, 17})) << "labHustota where the box was cleared";
+    EXPECT_TRUE(untouched({159, 64, 18, 33})) << "and the drawing over the rest of labHustota";
+    EXPECT_TRUE(untouched({128, 87, 49, 10}));
 }
 
 TEST_F(SurfaceLabelsTest, WidgetCoordinatesStayInRange) {

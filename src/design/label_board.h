@@ -1,0 +1,67 @@
+#pragma once
+
+#include "experiment/scene_labels.h"
+#include "window_design.h"
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace lumorix {
+
+// The labels of the window as they are painted into the drawing board, beneath what the runs
+// draw: the title, the prompt, Label1 and the scene labels, in painting order, each with its box
+// and whether it shows. A run shows, hides and moves scene labels here at once, but the picture
+// follows only when the run ends, with commit(), the way a window brings its surface up to date:
+// no trace is left at the places a label passes through on the way.
+class LabelBoard final : public SceneLabels {
+public:
+    struct Label {
+        std::string_view name;
+        const LabelDesign* design; // caption, font and alignment; its box is the design place
+        Box box;
+        bool visible;
+    };
+
+    // As at start-up: the fixed labels showing, the scene labels hidden at their design places.
+    LabelBoard();
+
+    void show(SceneLabel label) override;
+    void hide(SceneLabel label) override;
+    void setLeft(SceneLabel label, float left) override;
+    void setTop(SceneLabel label, float top) override;
+
+    std::span<const Label> labels() const { return labels_; }
+    const Label& label(SceneLabel label) const;
+
+    // What the picture needs since the last commit: the boxes that labels left (hidden, or moved
+    // away), to be cleared to the background, and every box to repaint, those and the boxes of
+    // the labels that appeared or moved. Within the repainted boxes, every showing label that
+    // meets them is painted again, in painting order; the rest of the picture keeps the drawing.
+    struct Repaint {
+        std::vector<Box> cleared;
+        std::vector<Box> invalid;
+    };
+    Repaint commit();
+
+    // Every label back as at start-up, with nothing left to commit: for a board drawn afresh.
+    void reset();
+
+private:
+    struct Before {
+        bool remembered = false;
+        bool visible = false;
+        Box box{};
+    };
+
+    Label& entry(SceneLabel label);
+    void remember(SceneLabel label);
+
+    std::vector<Label> labels_;
+    std::vector<Before> before_; // of the scene labels, indexed by SceneLabel
+};
+
+// Whether two boxes share a pixel.
+bool intersects(const Box& a, const Box& b);
+
+} // namespace lumorix
