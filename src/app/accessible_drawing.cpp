@@ -4,7 +4,6 @@
 #include "qt_design.h"
 
 #include <QAccessibleWidget>
-#include <QEvent>
 
 namespace lumorix {
 
@@ -25,19 +24,15 @@ AccessibleDrawing::AccessibleDrawing(QWidget& window)
     : QWidget(&window) {
     QAccessible::installFactory(drawingInterface);
     setObjectName(qtText(drawingName));
-    setGeometry(window.rect());
-    window.installEventFilter(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     lower();
     setAccessibleName(qtText(drawingName));
-    setAccessibleDescription(qtText(emptyDrawingDescription));
+    describeEmptyBoard();
 }
 
-bool AccessibleDrawing::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent() && event->type() == QEvent::Resize)
-        setGeometry(parentWidget()->rect());
-    return false;
+void AccessibleDrawing::describeEmptyBoard() {
+    setAccessibleDescription(qtText(emptyDrawingDescription));
 }
 
 void AccessibleDrawing::describeRun(std::string_view modeText) {

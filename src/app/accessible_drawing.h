@@ -6,8 +6,8 @@
 namespace lumorix {
 
 // The picture on the client area as assistive technology meets it: an image named "Obrazec"
-// whose description says what the latest finished run drew. It spans the client area beneath
-// every control, paints nothing, takes no focus and lets every click through to the window.
+// whose description says what the latest finished run drew. The window has it span the client
+// area beneath every control; it paints nothing, takes no focus and lets every click through.
 class AccessibleDrawing final : public QWidget {
     Q_OBJECT
 
@@ -17,10 +17,8 @@ public:
 
     // A run in the display mode that modeText selects has just drawn its picture.
     void describeRun(std::string_view modeText);
-
-protected:
-    // Follows the window's size.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The board is clean again.
+    void describeEmptyBoard();
 };
 
 } // namespace lumorix

@@ -1,20 +1,28 @@
 #include "interference_window.h"
 
+#include "accessible_window.h"
 #include "busy_cursor.h"
 #include "canvas/qt_colour.h"
 #include "core/conversions.h"
 #include "design/window_design.h"
 #include "experiment/experiment.h"
-#include "picture_copy.h"
+#include "help_window.h"
+#include "picture_file.h"
 #include "qt_design.h"
+#include "window_style.h"
 
 #include <QAbstractEventDispatcher>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QTimer>
 #include <type_traits>
+#include <utility>
 
 namespace lumorix {
 
@@ -29,17 +37,21 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     , controls_(layOutControls(*this))
     , surface_(clientSize, devicePixelRatioF(), toQRgb(colours::background))
     , canvas_(random_, surface_)
+    , history_(canvas_.state(), random_)
     , fields_(controls_.fields)
     , labels_(controls_.surfaceLabels)
     , drawing_(new AccessibleDrawing(*this))
+    , commands_(addBoardCommands(*this))
     , countDuration_(countDuration)
     , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); }) {
     setObjectName("frmInterference");
     setWindowTitle(qtText(titleBarText));
     setFixedSize(clientSize);
+    drawing_->setGeometry(toQRect(placedClientArea(placement_)));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    makeAccessibleAsFrame(*this);
     connectHandlers();
-    addPictureCopyShortcut(*this, [this]() -> const QImage& { return surface(); });
+    connectCommands();
     Form_Load();
     controls_.cmdStart->setFocus();
 }
@@ -84,6 +96,32 @@ void InterferenceWindow::connectHandlers() {
     }
 }
 
+void InterferenceWindow::connectCommands() {
+    const std::pair<QAction*, void (InterferenceWindow::*)()> commands[] = {
+        {commands_.copyPicture, &InterferenceWindow::copyPicture},
+        {commands_.savePicture, &InterferenceWindow::savePicture},
+        {commands_.cleanBoard, &InterferenceWindow::cleanBoard},
+        {commands_.fullScreen, &InterferenceWindow::toggleFullScreen},
+        {commands_.help, &InterferenceWindow::showHelp},
+        {commands_.zoomIn, &InterferenceWindow::zoomIn},
+        {commands_.zoomOut, &InterferenceWindow::zoomOut},
+        {commands_.resetZoom, &InterferenceWindow::resetZoom},
+        {commands_.leaveFullScreen, &InterferenceWindow::leaveFullScreen},
+    };
+    for (const auto& [action, command] : commands) {
+        connect(action, &QAction::triggered, this,
+                guarded([this, command] { whenIdle([this, command] { (this->*command)(); }); }));
+    }
+    commands_.leaveFullScreen->setEnabled(false);
+}
+
+void InterferenceWindow::whenIdle(std::function<void()> command) {
+    if (running_)
+        heldBackCommands_.push_back(std::move(command));
+    else
+        command();
+}
+
 void InterferenceWindow::Form_Load() {
     for (const std::string_view name : startUpSelections())
         findChild<QRadioButton*>(qtText(name))->setChecked(true);
@@ -110,6 +148,7 @@ void InterferenceWindow::cmdStart_Click() {
         failure = runLive();
     }
     if (failure) {
+        heldBackCommands_.clear(); // the program ends
         report(*failure);
         return;
     }
@@ -118,13 +157,18 @@ void InterferenceWindow::cmdStart_Click() {
     QAbstractEventDispatcher::instance()->wakeUp();
     if (closeRequested_) {
         close();
-    } else if (startRequested_) {
+        return;
+    }
+    for (const std::function<void()>& command : std::exchange(heldBackCommands_, {}))
+        command();
+    if (startRequested_) {
         startRequested_ = false;
         QTimer::singleShot(0, this, guarded([this] { cmdStart_Click(); }));
     }
 }
 
 const QImage& InterferenceWindow::surface() {
+    matchBoardToScreen();
     paintFirstPicture();
     return surface_.image();
 }
@@ -139,14 +183,13 @@ void InterferenceWindow::paintFirstPicture() {
 
 std::optional<FatalError> InterferenceWindow::runLive() {
     const QScopedValueRollback<bool> running(running_, true);
+    matchBoardToScreen();
     paintFirstPicture();
+    history_.add(fields_);
     AnimationPause pause([this] { showProgress(); }, countDuration_);
     const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
     canvas_.flush();
-    {
-        ScreenSurface::Painting painting(surface_);
-        surface_.touched(labels_.commit(painting.image()));
-    }
+    commitLabels();
     present();
     return failure;
 }
@@ -156,32 +199,182 @@ void InterferenceWindow::showProgress() {
     present();
 }
 
+void InterferenceWindow::commitLabels() {
+    ScreenSurface::Painting painting(surface_);
+    surface_.touched(labels_.commit(painting.image()));
+}
+
 void InterferenceWindow::present() {
     const QRegion touched = surface_.takeTouched();
     if (!touched.isEmpty())
-        update(touched);
+        update(shownArea(touched));
+}
+
+QRegion InterferenceWindow::shownArea(const QRegion& board) const {
+    if (placement_ == ClientPlacement{})
+        return board;
+    QRegion shown;
+    for (const QRect& box : board) {
+        // Rounded outwards: the window's pixels that a scaled board pixel touches.
+        shown += QRectF(box.x() * placement_.scale + placement_.left,
+                        box.y() * placement_.scale + placement_.top, box.width() * placement_.scale,
+                        box.height() * placement_.scale)
+                     .toAlignedRect();
+    }
+    return shown;
+}
+
+void InterferenceWindow::copyPicture() {
+    QGuiApplication::clipboard()->setImage(surface());
+}
+
+void InterferenceWindow::savePicture() {
+    savePictureAs(*this, surface(), QDateTime::currentDateTime());
+}
+
+void InterferenceWindow::cleanBoard() {
+    history_.clean(canvas_.state(), random_);
+    if (!surface_.clean(boardPixelRatio()))
+        return;
+    labels_.reset();
+    labels_.follow();
+    drawing_->describeEmptyBoard();
+    update();
+}
+
+void InterferenceWindow::showHelp() {
+    if (help_ == nullptr)
+        help_ = new HelpWindow(*this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void InterferenceWindow::toggleFullScreen() {
+    if (isFullScreen()) {
+        leaveFullScreen();
+        return;
+    }
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+}
+
+void InterferenceWindow::leaveFullScreen() {
+    if (!isFullScreen())
+        return;
+    showNormal();
+    setZoom(zoom_);
+}
+
+void InterferenceWindow::zoomIn() {
+    setZoom(zoomStepIn(zoom_));
+}
+
+void InterferenceWindow::zoomOut() {
+    setZoom(zoomStepOut(zoom_));
+}
+
+void InterferenceWindow::resetZoom() {
+    setZoom(zoomSteps().front());
+}
+
+void InterferenceWindow::setZoom(double zoom) {
+    if (isFullScreen())
+        return;
+    // A window larger than the screen would hide part of the picture: the zoom stops at the
+    // largest step that the screen can show whole, frame included.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize available = screen()->availableGeometry().size() - frame;
+    zoom_ = std::min(zoom, largestZoomFitting(available.width(), available.height()));
+    setFixedSize(zoomedLength(clientWidth, zoom_), zoomedLength(clientHeight, zoom_));
+}
+
+void InterferenceWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        const bool fullScreen = isFullScreen();
+        commands_.fullScreen->setChecked(fullScreen);
+        commands_.leaveFullScreen->setEnabled(fullScreen);
+        for (QAction* zoom : {commands_.zoomIn, commands_.zoomOut, commands_.resetZoom})
+            zoom->setEnabled(!fullScreen);
+    }
+    QWidget::changeEvent(event);
+}
+
+void InterferenceWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeClientArea();
+}
+
+void InterferenceWindow::placeClientArea() {
+    if (width() <= 0 || height() <= 0)
+        return;
+    const ClientPlacement placement = fitClientArea(width(), height());
+    if (placement == placement_)
+        return;
+    placement_ = placement;
+    setControlScale(*this, placement_.scale);
+    placeControls(*this, controls_, placement_);
+    labels_.setPlacement(placement_);
+    drawing_->setGeometry(toQRect(placedClientArea(placement_)));
+    update();
+}
+
+qreal InterferenceWindow::boardPixelRatio() const {
+    return devicePixelRatioF() * placement_.scale;
+}
+
+void InterferenceWindow::matchBoardToScreen() {
+    const qreal ratio = boardPixelRatio();
+    if (running_ || surface_.pixelRatio() == ratio)
+        return;
+    const bool drawn = !surface_.isBlank();
+    if (!surface_.clean(ratio))
+        return;
+    labels_.reset();
+    if (!drawn)
+        return;
+    const BusyCursor busy;
+    paintFirstPicture();
+    history_.redraw(canvas_, random_, labels_, [this] {
+        canvas_.flush();
+        commitLabels();
+    });
+    surface_.takeTouched();
+    update();
+}
+
+void InterferenceWindow::contextMenuEvent(QContextMenuEvent* event) {
+    whenIdle([this, where = event->globalPos()] {
+        QMenu menu(this);
+        menu.addActions(commands_.menu());
+        menu.exec(where);
+    });
 }
 
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
-    // The window may have moved to a screen with another pixel ratio. A surface that is being
-    // painted on can be neither matched nor read: it is shown at the next paint.
-    if (!surface_.matchPixelRatio(devicePixelRatioF())) {
-        update();
-        return;
-    }
+    // The window may have moved to a screen with another pixel ratio.
+    matchBoardToScreen();
     const QRect area = event->rect();
+    const QRect board = toQRect(placedClientArea(placement_));
     QPainter painter(this);
+    if (surface_.isBlank() || !board.contains(area))
+        painter.fillRect(area, QColor(surface_.background()));
     if (surface_.isBlank()) {
         painter.setClipRect(area);
-        painter.fillRect(area, QColor(surface_.background()));
+        painter.translate(board.topLeft());
+        painter.scale(placement_.scale, placement_.scale);
         labels_.paintAll(painter);
         return;
     }
+    // The image's pixels that fall on the window's pixels in the area: one to one, but while a
+    // run goes on at an earlier ratio.
     const QImage& image = surface_.image();
-    const qreal ratio = image.devicePixelRatio();
-    painter.drawImage(
-        area, image,
-        QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio));
+    const qreal ratio = image.devicePixelRatio() / placement_.scale;
+    const QRect shown = area & board;
+    painter.drawImage(shown, image,
+                      QRectF((shown.x() - board.x()) * ratio, (shown.y() - board.y()) * ratio,
+                             shown.width() * ratio, shown.height() * ratio));
 }
 
 void InterferenceWindow::closeEvent(QCloseEvent* event) {

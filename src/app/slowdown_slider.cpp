@@ -2,6 +2,7 @@
 
 #include "design/window_texts.h"
 #include "qt_design.h"
+#include "window_style.h"
 
 #include <QPainter>
 
@@ -24,10 +25,7 @@ void SlowdownSlider::paintEvent(QPaintEvent* event) {
     if (!hasFocus())
         return;
     QPainter painter(this);
-    constexpr qreal frameWidth = 2;
-    painter.setPen(QPen(palette().color(QPalette::Highlight), frameWidth));
-    painter.drawRect(
-        QRectF(rect()).adjusted(frameWidth / 2, frameWidth / 2, -frameWidth / 2, -frameWidth / 2));
+    drawFocusFrame(painter, *this, rect(), 2);
 }
 
 } // namespace lumorix

@@ -44,34 +44,37 @@ void SurfaceLabel::paintEvent(QPaintEvent* event) {
 SurfaceLabels::SurfaceLabels(std::vector<SurfaceLabel*> widgets)
     : widgets_(std::move(widgets)) {}
 
-SurfaceLabel* SurfaceLabels::widget(SceneLabel label) const {
-    return widgets_.at(fixedLabelDesigns().size() + static_cast<std::size_t>(label));
-}
-
-void SurfaceLabels::follow(SceneLabel label) {
-    const LabelBoard::Label& placed = board_.label(label);
-    widget(label)->setGeometry(toQRect(placed.box));
-    widget(label)->setVisible(placed.visible);
-}
-
 void SurfaceLabels::show(SceneLabel label) {
     board_.show(label);
-    follow(label);
 }
 
 void SurfaceLabels::hide(SceneLabel label) {
     board_.hide(label);
-    follow(label);
 }
 
 void SurfaceLabels::setLeft(SceneLabel label, float left) {
     board_.setLeft(label, left);
-    follow(label);
 }
 
 void SurfaceLabels::setTop(SceneLabel label, float top) {
     board_.setTop(label, top);
-    follow(label);
+}
+
+void SurfaceLabels::reset() {
+    board_.reset();
+}
+
+void SurfaceLabels::setPlacement(const ClientPlacement& placement) {
+    placement_ = placement;
+    follow();
+}
+
+void SurfaceLabels::follow() {
+    const auto labels = board_.labels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        widgets_.at(i)->setGeometry(toQRect(placed(labels[i].box, placement_)));
+        widgets_.at(i)->setVisible(labels[i].visible);
+    }
 }
 
 void SurfaceLabels::paintAll(QPainter& painter) const {
@@ -84,6 +87,7 @@ void SurfaceLabels::paintAll(QPainter& painter) const {
 
 QRegion SurfaceLabels::commit(QImage& surface) {
     const LabelBoard::Repaint repaint = board_.commit();
+    follow();
     QRegion invalid;
     for (const Box& box : repaint.invalid)
         invalid += toQRect(box);

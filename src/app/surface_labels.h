@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/client_scale.h"
 #include "design/label_board.h"
 
 #include <QImage>
@@ -22,8 +23,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The labels of the window's surface as a run moves them, on a label board: the widgets follow
-// at once, the surface only when the run ends, with commit().
+// The labels of the window's surface as a run moves them, on a label board: the surface and the
+// widgets follow when the run ends, with commit().
 class SurfaceLabels final : public SceneLabels {
 public:
     // One widget for each label of the board, in its painting order. The widgets belong to the
@@ -40,16 +41,22 @@ public:
 
     // Clears to the background colour each box that a label has left since the last commit
     // (hidden, or moved away), then paints the labels that appeared or moved, and the parts of
-    // other labels that meet a cleared area. Returns the area of the surface that changed.
+    // other labels that meet a cleared area. The widgets then take their labels' places. Returns
+    // the area of the surface that changed.
     QRegion commit(QImage& surface);
 
-private:
-    SurfaceLabel* widget(SceneLabel label) const;
-    // The widget takes the place and visibility that the board gives its label.
-    void follow(SceneLabel label);
+    // Every label back as at start-up, for a board drawn afresh; the widgets keep their places
+    // until the next commit() or follow().
+    void reset();
+    // The widgets take their labels' places and visibility, where the placement puts the client
+    // area.
+    void follow();
+    void setPlacement(const ClientPlacement& placement);
 
+private:
     LabelBoard board_;
     std::vector<SurfaceLabel*> widgets_;
+    ClientPlacement placement_;
 };
 
 } // namespace lumorix

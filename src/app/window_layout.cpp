@@ -1,14 +1,17 @@
 #include "window_layout.h"
 
+#include "accessible_window.h"
 #include "canvas/qt_colour.h"
 #include "design/window_design.h"
 #include "qt_design.h"
 #include "slowdown_slider.h"
+#include "window_style.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace lumorix {
@@ -16,9 +19,15 @@ namespace lumorix {
 namespace {
 
 // A frame's caption sits on its etched top border, as on the classic desktop.
-constexpr const char* etchedFrameStyle =
-    "QGroupBox { border: 2px groove rgb(128, 128, 128); margin-top: 6px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 7px; top: -1px; padding: 0 2px; }";
+QString etchedFrameStyle(double scale) {
+    const auto px = [scale](int length) {
+        return QString::number(std::lround(length * scale)) + QStringLiteral("px");
+    };
+    return QStringLiteral("QGroupBox { border: %1 groove rgb(128, 128, 128); margin-top: %2; }"
+                          "QGroupBox::title { subcontrol-origin: margin; left: %3; top: %4; "
+                          "padding: 0 %1; }")
+        .arg(px(2), px(6), px(7), px(-1));
+}
 
 QPalette surfacePalette() {
     QPalette palette = QApplication::palette();
@@ -29,10 +38,15 @@ QPalette surfacePalette() {
 
 // The substitutes asked for by name first, without merging in fallback fonts (they cover every
 // Czech letter), spare the start-up a font search for families that are not installed.
-QFont toQFont(const FontDesign& design) {
+// Scaled, a font keeps its design's proportions to the fraction of a pixel: through a point size
+// at the window's dpi, since pixel sizes are whole.
+QFont toQFont(const FontDesign& design, double scale, int logicalDpi) {
     QFont font;
     font.setFamilies({qtText(substituteFamily(design.family)), qtText(design.family)});
-    font.setPixelSize(design.pixelSize);
+    if (scale == 1)
+        font.setPixelSize(design.pixelSize);
+    else
+        font.setPointSizeF(design.pixelSize * scale * 72 / logicalDpi);
     font.setBold(design.bold);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;
@@ -42,7 +56,7 @@ SurfaceLabel* makeLabel(QWidget& window, const LabelDesign& design, std::string_
     auto* label = new SurfaceLabel(qtText(design.caption), &window);
     label->setObjectName(qtText(name));
     label->setGeometry(toQRect(design.box));
-    label->setFont(toQFont(design.font));
+    label->setFont(toQFont(design.font, 1, window.logicalDpiY()));
     label->setAlignment(Qt::AlignTop | (design.centred ? Qt::AlignHCenter : Qt::AlignLeft));
     return label;
 }
@@ -50,8 +64,6 @@ SurfaceLabel* makeLabel(QWidget& window, const LabelDesign& design, std::string_
 QPushButton* makeButton(QWidget& window, const ButtonDesign& design) {
     auto* button = new QPushButton(qtText(design.caption), &window);
     button->setObjectName(qtText(design.name));
-    button->setGeometry(toQRect(design.box));
-    button->setFont(toQFont(buttonFont));
     button->setPalette(QApplication::palette());
     // Enter and keypad Enter press the focused button as Space does; outside a dialog a push
     // button answers them only when it is made an auto-default button.
@@ -69,7 +81,7 @@ void makeTabStopOfSelected(QRadioButton* selected) {
 }
 
 void setUpLookAndFeel() {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new WindowStyle);
     QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
@@ -77,7 +89,6 @@ void setUpLookAndFeel() {
 
 WindowControls layOutControls(QWidget& window) {
     window.setPalette(surfacePalette());
-    window.setFont(toQFont(defaultFont));
 
     WindowControls controls{};
     std::vector<std::pair<int, QWidget*>> keyboardOrder;
@@ -86,8 +97,11 @@ WindowControls layOutControls(QWidget& window) {
     const LabelBoard startUpBoard;
     for (const LabelBoard::Label& label : startUpBoard.labels()) {
         SurfaceLabel* widget = makeLabel(window, *label.design, label.name);
-        if (label.name == systemColouredLabel)
+        if (label.name == systemColouredLabel) {
             widget->setPalette(QApplication::palette());
+            // One pixel high: nobody can see it.
+            keepOutOfAccessibleTree(*widget);
+        }
         if (!label.visible)
             widget->hide();
         controls.surfaceLabels.push_back(widget);
@@ -102,7 +116,6 @@ WindowControls layOutControls(QWidget& window) {
     const SliderDesign& slider = sliderDesign();
     controls.HScroll1 = new SlowdownSlider(&window);
     controls.HScroll1->setObjectName(qtText(slider.name));
-    controls.HScroll1->setGeometry(toQRect(slider.box));
     controls.HScroll1->setRange(slider.minimum, slider.maximum);
     controls.HScroll1->setSingleStep(1);
     controls.HScroll1->setPageStep(1);
@@ -118,16 +131,14 @@ WindowControls layOutControls(QWidget& window) {
     for (const FrameDesign& frameDesign : frameDesigns()) {
         auto* frame = new QGroupBox(qtText(frameDesign.caption), &window);
         frame->setObjectName(qtText(frameDesign.name));
-        frame->setGeometry(toQRect(frameDesign.box));
-        frame->setFont(toQFont(frameDesign.font));
         frame->setAutoFillBackground(true);
-        frame->setStyleSheet(etchedFrameStyle);
         frame->setVisible(frameDesign.visible);
+        if (!frameDesign.visible)
+            keepOutOfAccessibleTree(*frame); // and its options with it: nothing ever shows it
+        controls.frames.push_back(frame);
         for (const OptionDesign& optionDesign : frameDesign.options) {
             auto* option = new QRadioButton(qtText(optionDesign.caption), frame);
             option->setObjectName(qtText(optionDesign.name));
-            option->setGeometry(toQRect(optionDesign.boxInFrame));
-            option->setFont(window.font());
             controls.options.push_back({option, frameDesign.field, qtText(optionDesign.text)});
             keyboardOrder.emplace_back(optionDesign.keyboardOrder, option);
         }
@@ -142,7 +153,37 @@ WindowControls layOutControls(QWidget& window) {
     std::sort(keyboardOrder.begin(), keyboardOrder.end());
     for (std::size_t i = 1; i < keyboardOrder.size(); ++i)
         QWidget::setTabOrder(keyboardOrder[i - 1].second, keyboardOrder[i].second);
+    placeControls(window, controls, ClientPlacement{});
     return controls;
+}
+
+void placeControls(QWidget& window, const WindowControls& controls,
+                   const ClientPlacement& placement) {
+    const double scale = placement.scale;
+    const int dpi = window.logicalDpiY();
+    window.setFont(toQFont(defaultFont, scale, dpi));
+
+    const std::span<const ButtonDesign> buttons = buttonDesigns();
+    for (const auto& [button, design] :
+         {std::pair(controls.cmdStart, buttons[0]), std::pair(controls.cmdKonec, buttons[1])}) {
+        button->setGeometry(toQRect(placed(design.box, placement)));
+        button->setFont(toQFont(buttonFont, scale, dpi));
+    }
+    controls.HScroll1->setGeometry(toQRect(placed(sliderDesign().box, placement)));
+
+    auto option = controls.options.begin();
+    const std::span<const FrameDesign> frames = frameDesigns();
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        QGroupBox* frame = controls.frames.at(i);
+        frame->setGeometry(toQRect(placed(frames[i].box, placement)));
+        frame->setFont(toQFont(frames[i].font, scale, dpi));
+        frame->setStyleSheet(etchedFrameStyle(scale));
+        for (const OptionDesign& design : frames[i].options) {
+            option->option->setGeometry(toQRect(scaled(design.boxInFrame, scale)));
+            option->option->setFont(window.font());
+            ++option;
+        }
+    }
 }
 
 } // namespace lumorix

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "design/client_scale.h"
 #include "experiment/parameter_fields.h"
 #include "surface_labels.h"
 #include "window_fields.h"
 
+#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -28,12 +30,18 @@ struct WindowControls {
     QScrollBar* HScroll1;
     WindowFields::Fields fields;
     std::vector<SurfaceLabel*> surfaceLabels; // every label, in the label board's painting order
+    std::vector<QGroupBox*> frames;           // as the design lists them
     std::vector<OptionHandler> options;       // top of the window down
 };
 
 // Creates every control of the window at its design place, with its name, caption, font,
 // colours, visibility and keyboard order. No option is selected yet.
 WindowControls layOutControls(QWidget& window);
+
+// Puts the window's controls, but for the labels, where a placement puts the client area, with
+// their fonts and frames scaled alike: at the default placement, the design as it is.
+void placeControls(QWidget& window, const WindowControls& controls,
+                   const ClientPlacement& placement);
 
 // Within a frame the keyboard stops only at the selected option: it keeps tab focus, its
 // siblings take focus only by a click.

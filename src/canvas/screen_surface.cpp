@@ -1,6 +1,5 @@
 #include "screen_surface.h"
 
-#include <QPainter>
 #include <stdexcept>
 #include <utility>
 
@@ -44,19 +43,12 @@ QRegion ScreenSurface::takeTouched() {
     return std::exchange(touched_, QRegion());
 }
 
-bool ScreenSurface::matchPixelRatio(qreal pixelRatio) {
-    if (pixelRatio_ == pixelRatio)
-        return true;
+bool ScreenSurface::clean(qreal pixelRatio) {
     if (openPaintings_ > 0)
         return false;
     pixelRatio_ = pixelRatio;
-    if (isBlank())
-        return true;
-    QImage sharper = blankImage(logicalSize_, pixelRatio, background_);
-    QPainter painter(&sharper);
-    painter.drawImage(QRect(QPoint(0, 0), logicalSize_), image_);
-    painter.end();
-    image_ = std::move(sharper);
+    image_ = QImage();
+    touched_ = QRegion();
     return true;
 }
 

@@ -50,10 +50,10 @@ public:
     // What has been painted since the last call, in logical pixels.
     QRegion takeTouched();
 
-    // Redraws the picture at another pixel ratio (the window moved to another screen). Refused,
-    // returning false, while a Painting is open: the painters and pixel pointers of pending
-    // calls would go on writing into the old image.
-    [[nodiscard]] bool matchPixelRatio(qreal pixelRatio);
+    // Makes the surface blank again, at a pixel ratio: for a clean board, or for one drawn again
+    // at another resolution. Refused, returning false, while a Painting is open: the painters and
+    // pixel pointers of pending calls would go on writing into the old image.
+    [[nodiscard]] bool clean(qreal pixelRatio);
 
 private:
     QImage image_;

@@ -36,4 +36,13 @@ std::string finishedRunDescription(std::string_view modeText) {
     return description;
 }
 
+std::string pictureFileName(std::string_view timeStamp) {
+    return "lumorix-" + std::string(timeStamp) + ".png";
+}
+
+std::string pictureNotSavedMessage(std::string_view path, std::string_view reason) {
+    return "Obrázek se nepodařilo uložit do souboru „" + std::string(path) +
+           "“.\nDůvod: " + std::string(reason) + "\n\nObrazec zůstává v okně.";
+}
+
 } // namespace lumorix

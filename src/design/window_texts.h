@@ -27,4 +27,25 @@ inline constexpr std::string_view emptyDrawingDescription =
     "Zatím prázdná plocha. Po stisku tlačítka Start se na ni nakreslí pokus se dvěma dírkami.";
 std::string finishedRunDescription(std::string_view modeText);
 
+// The commands of the drawing board's context menu, in its order, and the keys beside them.
+inline constexpr std::string_view copyPictureCommand = "Kopírovat obrázek";
+inline constexpr std::string_view savePictureCommand = "Uložit obrázek…";
+inline constexpr std::string_view cleanBoardCommand = "Nový obrazec";
+inline constexpr std::string_view fullScreenCommand = "Celá obrazovka";
+inline constexpr std::string_view helpCommand = "Nápověda";
+
+// Saving the picture: the dialog's title, the file type it offers, the name it proposes for a
+// picture saved at a time given as "YYYY-MM-DD-hhmm", and the message when the file cannot be
+// written, which names the file and the reason.
+inline constexpr std::string_view savePictureTitle = "Uložit obrázek";
+inline constexpr std::string_view pictureFileFilter = "Obrázek PNG (*.png)";
+std::string pictureFileName(std::string_view timeStamp);
+std::string pictureNotSavedMessage(std::string_view path, std::string_view reason);
+// The reason when the picture cannot even be encoded, which only a lack of memory causes.
+inline constexpr std::string_view pictureNotEncodedReason =
+    "Obrázek se nepodařilo převést do formátu PNG.";
+
+// The help window's title.
+inline constexpr std::string_view helpTitle = "Nápověda – Lumorix";
+
 } // namespace lumorix

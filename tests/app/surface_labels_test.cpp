@@ -42,9 +42,11 @@ TEST_F(SurfaceLabelsTest, NothingShowsUntilTheCommit) {
     labels.setLeft(SceneLabel::labClona, 210);
     labels.setTop(SceneLabel::labClona, 90);
     EXPECT_TRUE(untouched(surface.rect()));
-    EXPECT_EQ(clona->pos(), QPoint(210, 90));
+    EXPECT_TRUE(clona->isHidden()) << "the widget follows with the picture";
 
     const QRegion changed = labels.commit(surface);
+    EXPECT_EQ(clona->pos(), QPoint(210, 90));
+    EXPECT_FALSE(clona->isHidden());
     EXPECT_EQ(changed, QRegion(210, 90, 49, 17));
     EXPECT_EQ(surface.pixel(211, 105) & 0xFFFFFF, grey) << "an opaque label over the drawing";
     EXPECT_TRUE(untouched({16, 8, 49, 17})) << "no trace at the design place";
@@ -88,9 +90,9 @@ TEST_F(SurfaceLabelsTest, WidgetCoordinatesStayInRange) {
     labels.show(SceneLabel::labClona);
     labels.setLeft(SceneLabel::labClona, 3e38f);
     labels.setTop(SceneLabel::labClona, -3e38f);
+    labels.commit(surface);
     EXPECT_EQ(clona->x(), QWIDGETSIZE_MAX);
     EXPECT_EQ(clona->y(), -QWIDGETSIZE_MAX);
-    labels.commit(surface);
 }
 
 } // namespace

@@ -10,13 +10,15 @@ TEST(ScreenSurface, KeepsItsImageWhileItIsBeingPaintedOn) {
     {
         ScreenSurface::Painting painting(surface);
         painting.image().setPixel(3, 3, qRgb(0, 0, 0));
-        EXPECT_FALSE(surface.matchPixelRatio(2));
+        EXPECT_FALSE(surface.clean(2));
         EXPECT_EQ(surface.pixelRatio(), 1);
     }
-    EXPECT_TRUE(surface.matchPixelRatio(2));
-    EXPECT_EQ(surface.image().size(), QSize(20, 20));
-    EXPECT_EQ(surface.image().pixel(7, 7), qRgb(0, 0, 0)) << "the picture at the new ratio";
-    EXPECT_EQ(surface.image().pixel(8, 8), qRgb(192, 192, 192));
+    EXPECT_EQ(surface.image().pixel(3, 3), qRgb(0, 0, 0)) << "the picture is still there";
+    EXPECT_TRUE(surface.clean(2));
+    EXPECT_TRUE(surface.isBlank());
+    ScreenSurface::Painting painting(surface);
+    EXPECT_EQ(painting.image().size(), QSize(20, 20)) << "painted afresh at the new ratio";
+    EXPECT_EQ(painting.image().pixel(7, 7), qRgb(192, 192, 192));
 }
 
 } // namespace

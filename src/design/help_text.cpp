@@ -1,0 +1,71 @@
+#include "help_text.h"
+
+namespace lumorix {
+
+namespace {
+
+constexpr std::string_view help = R"(<h2>Interferenční obrazec světla nebo fotonu</h2>
+<p>Animace ukazuje, jak světlo, které prochází dvěma malými dírkami, skládá na detektoru
+interferenční obrazec. Po stisku tlačítka <b>Start</b> se obrazec kreslí krok za krokem.</p>
+
+<h3>Co obrázek ukazuje</h3>
+<ul>
+<li><b>Zdroj</b> vlevo je bodový zdroj světla (bílý kotouček).</li>
+<li><b>Clona</b> je svislá stěna se dvěma dírkami: <b>A</b> nad osou, <b>B</b> pod ní. Paprsky
+vedou od zdroje k oběma dírkám.</li>
+<li><b>Detektor</b> je svislá čára za clonou. Bod detektoru postupuje zdola nahoru,
+v každém kroku o jeden řádek, celkem 399 kroků.</li>
+<li>Do každého bodu detektoru přichází vlna z obou dírek. Každou vlnu představuje šipka stálé
+délky, natočená podle délky dráhy od dírky k bodu a podle kmitočtu. Šipky se kladou za sebe;
+jejich součet, zelená šipka, udává, jak jasný bod je: jas roste se čtvercem její délky. Každý
+dvacátý krok obrázek ukáže obě šipky, paprsky z dírek do bodu a výslednou zelenou šipku.</li>
+<li>Vlevo od svislé osy obrazce kreslí tři modré značky <b>obálky</b>: jak jasné by bylo světlo
+jen z dírky A, jen z dírky B a součet obou, kdyby se vlny neskládaly.</li>
+<li>Vpravo od osy roste <b>obrazec</b>, podle volby v rámečku „Interfer.obrazce“:
+  <ul>
+  <li><b>Světla</b>: vodorovné pruhy, tím delší, čím je v tom místě detektoru jasněji;</li>
+  <li><b>Fotonu</b>: pruhy pravděpodobnosti, tím delší, čím pravděpodobněji tam foton dopadne;</li>
+  <li><b>Dopad fotonů</b>: bílé tečky jednotlivých dopadů, tím hustší, čím víc fotonů tam dopadá.</li>
+  </ul></li>
+</ul>
+<p>Každý další běh kreslí přes to, co zůstalo z předchozích, takže lze obrazce porovnat.
+Na konci běhu se části obrázku popíšou.</p>
+
+<h3>Ovládání</h3>
+<ul>
+<li><b>Start</b> spustí animaci se zvolenými hodnotami. Během běhu okno nepřijímá žádné povely;
+kliknutí a klávesy se provedou po jeho konci, v pořadí, v jakém přišly.</li>
+<li><b>Konec</b> zavře okno a ukončí program.</li>
+<li><b>Rozteč dírek</b>: jak daleko od sebe dírky jsou, od „velká“ po „0“.</li>
+<li><b>Vzdálenost Detektor-Clona</b>: jak daleko za clonou stojí detektor.</li>
+<li><b>Kmitočet</b>: kmitočet světla; čím vyšší, tím rychleji se šipky točí a tím hustší je
+obrazec.</li>
+<li><b>Interfer.obrazce</b>: jak se obrazec kreslí (Světla, Fotonu, Dopad fotonů).</li>
+<li>Posuvník nahoře zpomaluje animaci: čím víc vpravo, tím pomaleji.</li>
+</ul>
+
+<h3>Klávesy</h3>
+<table cellpadding="2">
+<tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>přechod mezi tlačítky, zvolenou volbou každého rámečku
+a posuvníkem</td></tr>
+<tr><td><b>mezerník</b>, <b>Enter</b></td><td>stisk tlačítka, na kterém je výběr</td></tr>
+<tr><td><b>šipky</b></td><td>jiná volba v rámečku; posun posuvníku o jeden stupeň</td></tr>
+<tr><td><b>Home</b>, <b>End</b></td><td>posuvník na nejrychlejší nebo nejpomalejší konec</td></tr>
+<tr><td><b>Ctrl+C</b></td><td>zkopíruje obrázek i s popisky do schránky</td></tr>
+<tr><td><b>Ctrl+S</b></td><td>uloží obrázek do souboru PNG</td></tr>
+<tr><td><b>Ctrl+N</b></td><td>nový obrazec: čistá plocha jako po spuštění, volby zůstanou</td></tr>
+<tr><td><b>F11</b></td><td>celá obrazovka a zpět; <b>Esc</b> ji také opustí</td></tr>
+<tr><td><b>Ctrl+plus</b>, <b>Ctrl+minus</b>, <b>Ctrl+0</b></td><td>zvětšení okna po krocích 100, 125,
+150, 175 a 200 %, zmenšení a návrat na 100 %</td></tr>
+<tr><td><b>F1</b></td><td>tato nápověda; <b>Esc</b> ji zavře</td></tr>
+<tr><td><b>klávesa nabídky</b>, pravé tlačítko myši</td><td>nabídka s těmito příkazy</td></tr>
+</table>
+)";
+
+} // namespace
+
+std::string_view helpHtml() {
+    return help;
+}
+
+} // namespace lumorix

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace lumorix {
+
+// The help that F1 opens, in Czech: what the picture shows, what each control does and every
+// key. An HTML fragment of headings, paragraphs, lists and one table, which a browser page and
+// a desktop rich-text view both show as it is.
+std::string_view helpHtml();
+
+} // namespace lumorix
