@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <functional>
 
 namespace lumorix {
 namespace {
@@ -70,6 +71,41 @@ TEST_F(AccessibilityTest, EnterAndKeypadEnterPressTheFocusedButton) {
     control<QPushButton>("cmdKonec")->setFocus();
     QTest::keyClick(control<QPushButton>("cmdKonec"), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(window.isVisible()) << "the window closed";
+}
+
+TEST_F(AccessibilityTest, TheWindowIsAFrameWithoutTheControlsNobodyCanSee) {
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(&window);
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    QStringList listed;
+    const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* node) {
+        for (int i = 0; i < node->childCount(); ++i) {
+            listed << node->child(i)->object()->objectName();
+            visit(node->child(i));
+        }
+    };
+    visit(frame);
+    EXPECT_TRUE(listed.contains("cmdStart"));
+    EXPECT_TRUE(listed.contains("opDopad"));
+    for (const char* unseen : {"Label1", "frmAnimace", "opRychlá", "opPomalejší", "opPomalá"})
+        EXPECT_FALSE(listed.contains(QString::fromUtf8(unseen))) << unseen;
+}
+
+TEST_F(AccessibilityTest, TheFocusedOptionIsFramedInTheHighlightColour) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* option = control<QRadioButton>("op60");
+    const QRgb highlight = option->palette().color(QPalette::Highlight).rgb();
+    const auto framed = [&] {
+        const QImage image = option->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) == highlight ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(framed(), 0);
+    option->setFocus(Qt::TabFocusReason);
+    EXPECT_GT(framed(), 2 * option->height()) << "at least its two sides";
 }
 
 TEST_F(AccessibilityTest, TheSliderTellsItsValueAndFramesItselfWhileFocused) {

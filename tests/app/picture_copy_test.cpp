@@ -2,8 +2,6 @@
 
 #include <QClipboard>
 #include <QLabel>
-#include <QTimer>
-#include <qpa/qwindowsysteminterface.h>
 
 namespace lumorix {
 namespace {
@@ -17,14 +15,6 @@ protected:
     }
 
     static QImage copied() { return QGuiApplication::clipboard()->image(); }
-
-    // A press of Ctrl+C as the window system reports one: queued, to be handled in turn.
-    void pressCtrlCOnTheWindowSystem() {
-        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-                window.windowHandle(), type, Qt::Key_C, Qt::ControlModifier);
-        }
-    }
 };
 
 TEST_F(PictureCopyTest, CtrlCCopiesTheDrawingBoardAsItIs) {
@@ -40,7 +30,7 @@ TEST_F(PictureCopyTest, CtrlCPressedDuringARunCopiesTheFinishedPicture) {
     // The timer fires inside the first pause of the run.
     QTimer::singleShot(0, &window, [&] {
         pressedDuringTheRun = control<QLabel>("labB")->isHidden();
-        pressCtrlCOnTheWindowSystem();
+        pressOnTheWindowSystem(Qt::Key_C, Qt::ControlModifier);
     });
     start();
     ASSERT_TRUE(pressedDuringTheRun);

@@ -8,7 +8,11 @@
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+#ifdef LUMORIX_PLATFORM
+    setenv("QT_QPA_PLATFORM", LUMORIX_PLATFORM, 1);
+#else
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
 #ifdef LUMORIX_SCALE_FACTOR
     setenv("QT_SCALE_FACTOR", LUMORIX_SCALE_FACTOR, 1);
 #endif

@@ -3,12 +3,16 @@
 #include "app/interference_window.h"
 #include "core/fatal_error.h"
 
+#include <QApplication>
 #include <QImage>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest/QTest>
 #include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <qpa/qwindowsysteminterface.h>
 #include <vector>
 
 namespace lumorix {
@@ -33,6 +37,15 @@ protected:
     void select(const QString& option) { control<QRadioButton>(option)->click(); }
     void start() { QTest::mouseClick(control<QPushButton>("cmdStart"), Qt::LeftButton); }
 
+    // A key pressed as the window system reports one: queued, to be handled in turn, and held
+    // back during a run like all input.
+    void pressOnTheWindowSystem(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                window.windowHandle(), type, key, modifiers);
+        }
+    }
+
     // The surface's colour at a logical pixel, as 0xRRGGBB.
     QRgb pixel(int x, int y) {
         const QImage& surface = window.surface();
@@ -43,6 +56,23 @@ protected:
     InterferenceWindow window{std::chrono::nanoseconds(0)};
     std::vector<FatalError> errors;
 };
+
+// Hands the next popup or modal window of the kind to `answer` from inside the event loop that
+// shows it, as a user would meet it.
+template <typename Shown> void answerWhenShown(std::function<void(Shown*)> answer) {
+    auto* poll = new QTimer(QApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* shown = QApplication::activePopupWidget() != nullptr
+                             ? QApplication::activePopupWidget()
+                             : QApplication::activeModalWidget();
+        if (auto* found = qobject_cast<Shown*>(shown)) {
+            poll->stop();
+            poll->deleteLater();
+            answer(found);
+        }
+    });
+    poll->start(5);
+}
 
 inline constexpr QRgb black = 0x000000;
 inline constexpr QRgb grey = 0xC0C0C0;

@@ -115,6 +115,10 @@ TEST_F(WindowTest, FocusStartsOnStartAndTabStopsOnlyAtSelectedOptions) {
 TEST_F(WindowTest, TheWindowIconIsLumorixsOwnDrawing) {
     for (const int size : {16, 48, 256})
         EXPECT_FALSE(window.windowIcon().pixmap(size).isNull()) << size;
+    // Rendered ahead at the sizes that menus take, rather than drawn at start-up.
+    const QList<QSize> rendered = window.windowIcon().availableSizes();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(rendered.contains(QSize(size, size))) << size;
 }
 
 struct OptionText {
