@@ -1,7 +1,9 @@
 // Wall-clock duration of whole runs on the real window, pauses included: the pace a class sees,
 // next to the sum of the run's pauses (399 steps × slowdown × 3 ms), which is all it should be.
 // Runs offscreen unless a display is chosen (QT_QPA_PLATFORM=xcb under xvfb-run, for example);
-// QT_SCALE_FACTOR=2 shows it as on a screen with twice the pixels.
+// QT_SCALE_FACTOR=2 shows it as on a screen with twice the pixels. Each case also runs with the
+// window zoomed to 150 % (At150) and full screen (FullScreen), where the picture is drawn at
+// those scales.
 
 #include "app/animation_pause.h"
 #include "app/interference_window.h"
@@ -15,6 +17,7 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -33,11 +36,27 @@ constexpr Case cases[] = {
     {"HeaviestImpacts", "opdc100", "op0", "opDopad"},
 };
 
+// How large the window shows the client area.
+struct View {
+    const char* suffix;
+    void (*enlarge)(lumorix::InterferenceWindow&);
+};
+
+constexpr View views[] = {
+    {"", [](lumorix::InterferenceWindow&) {}},
+    {"At150",
+     [](lumorix::InterferenceWindow& window) {
+         window.zoomIn();
+         window.zoomIn();
+     }},
+    {"FullScreen", [](lumorix::InterferenceWindow& window) { window.toggleFullScreen(); }},
+};
+
 void select(lumorix::InterferenceWindow& window, const char* option) {
     window.findChild<QRadioButton*>(QString::fromUtf8(option))->click();
 }
 
-void runAtSlowdown(benchmark::State& state, const Case& c) {
+void runAtSlowdown(benchmark::State& state, const Case& c, const View& view) {
     const int slowdown = static_cast<int>(state.range(0));
     lumorix::InterferenceWindow window;
     window.findChild<QScrollBar*>("HScroll1")->setValue(slowdown);
@@ -46,6 +65,9 @@ void runAtSlowdown(benchmark::State& state, const Case& c) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         state.SkipWithError("the window did not show");
+    view.enlarge(window);
+    // Until the window has its new size and has been painted at it.
+    QTest::qWait(500);
     const double pauses =
         lumorix::scanSteps *
         std::chrono::duration<double>(
@@ -63,14 +85,17 @@ void runAtSlowdown(benchmark::State& state, const Case& c) {
 }
 
 void registerAll() {
-    for (const Case& c : cases) {
-        benchmark::RegisterBenchmark(c.name, runAtSlowdown, c)
-            ->Arg(1)
-            ->Arg(20)
-            ->Iterations(1)
-            ->Repetitions(3)
-            ->Unit(benchmark::kMillisecond)
-            ->UseManualTime();
+    for (const View& view : views) {
+        for (const Case& c : cases) {
+            benchmark::RegisterBenchmark((std::string(c.name) + view.suffix).c_str(), runAtSlowdown,
+                                         c, view)
+                ->Arg(1)
+                ->Arg(20)
+                ->Iterations(1)
+                ->Repetitions(3)
+                ->Unit(benchmark::kMillisecond)
+                ->UseManualTime();
+        }
     }
 }
 

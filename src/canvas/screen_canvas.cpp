@@ -1,6 +1,7 @@
 #include "screen_canvas.h"
 
 #include "qt_colour.h"
+#include "small_disc.h"
 
 #include <QPen>
 #include <algorithm>
@@ -119,6 +120,13 @@ void ScreenCanvas::draw(const DrawCircle& circle) {
         stamps_.drawCircle(surface.target, circle.x, circle.y, circle.radius, state().drawWidth,
                            toQRgb(colour),
                            filled ? std::optional(toQRgb(state().fillColour)) : std::nullopt))
+        return;
+    // Where nothing is stamped, a dot of one colour is a disc of its pixels.
+    const qreal ratio = surface.target.pixelRatio;
+    if (path_ == DrawingPath::fast && ratio != 1 && ratio != 2 && filled &&
+        state().fillColour == colour &&
+        paintSmallDisc(surface.target, circle.x, circle.y, circle.radius, state().drawWidth,
+                       toQRgb(colour)))
         return;
     QPainter& painter = surface.painter();
     painter.setPen(pen(circle.colour));
