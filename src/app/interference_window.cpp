@@ -182,9 +182,10 @@ void InterferenceWindow::paintFirstPicture() {
 }
 
 std::optional<FatalError> InterferenceWindow::runLive() {
-    const QScopedValueRollback<bool> running(running_, true);
+    // A zoom step that has not been painted yet: the run starts on the board at its new ratio.
     matchBoardToScreen();
     paintFirstPicture();
+    const QScopedValueRollback<bool> running(running_, true);
     history_.add(fields_);
     AnimationPause pause([this] { showProgress(); }, countDuration_);
     const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
@@ -233,9 +234,9 @@ void InterferenceWindow::savePicture() {
 }
 
 void InterferenceWindow::cleanBoard() {
-    history_.clean(canvas_.state(), random_);
     if (!surface_.clean(boardPixelRatio()))
         return;
+    history_.clean(canvas_.state(), random_);
     labels_.reset();
     labels_.follow();
     drawing_->describeEmptyBoard();
