@@ -1,5 +1,5 @@
-// A run that runs out of memory. Every allocation of this program goes through the operator new
-// below, which fails the one allocation of a size that only the test asks for.
+// A run that runs out of memory. This program's own operator new fails the one allocation of a
+// size that only the test asks for.
 
 #include "window_fixture.h"
 
