@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
@@ -188,8 +189,13 @@ std::optional<FatalError> InterferenceWindow::runLive() {
     const QScopedValueRollback<bool> running(running_, true);
     history_.add(fields_);
     AnimationPause pause([this] { showProgress(); }, countDuration_);
-    const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
-    canvas_.flush();
+    std::optional<FatalError> failure;
+    {
+        // However the run ends, its last step is shown: an exception that leaves the run must
+        // not leave the surface open for painting while the window reports the error.
+        const auto showLastStep = qScopeGuard([this] { showProgress(); });
+        failure = runExperiment(canvas_, fields_, labels_, pause);
+    }
     commitLabels();
     present();
     return failure;
@@ -354,6 +360,12 @@ void InterferenceWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
+    // A surface that is being painted on can be neither read nor drawn again: it is shown at
+    // the next paint.
+    if (surface_.isBeingPainted()) {
+        update();
+        return;
+    }
     // The window may have moved to a screen with another pixel ratio.
     matchBoardToScreen();
     const QRect area = event->rect();

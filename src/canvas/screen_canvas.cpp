@@ -1,9 +1,9 @@
 #include "screen_canvas.h"
 
 #include "qt_colour.h"
+#include "qt_pen.h"
 #include "small_disc.h"
 
-#include <QPen>
 #include <algorithm>
 #include <variant>
 
@@ -66,8 +66,7 @@ ScreenCanvas::Open& ScreenCanvas::open() {
 }
 
 QPen ScreenCanvas::pen(const std::optional<Colour>& colour) const {
-    return QPen(toQColor(colour.value_or(colours::foreground)), state().drawWidth, Qt::SolidLine,
-                Qt::RoundCap, Qt::RoundJoin);
+    return scenePen(toQColor(colour.value_or(colours::foreground)), state().drawWidth);
 }
 
 void ScreenCanvas::touched(const QRectF& area) {

@@ -34,7 +34,7 @@ ScreenSurface::Painting::~Painting() {
 }
 
 const QImage& ScreenSurface::image() const {
-    if (openPaintings_ > 0)
+    if (isBeingPainted())
         throw std::logic_error("the surface's image read while it is being painted on");
     return image_;
 }
@@ -44,7 +44,7 @@ QRegion ScreenSurface::takeTouched() {
 }
 
 bool ScreenSurface::clean(qreal pixelRatio) {
-    if (openPaintings_ > 0)
+    if (isBeingPainted())
         return false;
     pixelRatio_ = pixelRatio;
     image_ = QImage();
