@@ -46,7 +46,12 @@ public:
         return *this;
     }
     JsonWriter& value(const Box& box) {
-        return beginArray().value(box.left).value(box.top).value(box.width).value(box.height).endArray();
+        return beginArray()
+            .value(box.left)
+            .value(box.top)
+            .value(box.width)
+            .value(box.height)
+            .endArray();
     }
     JsonWriter& value(const FontDesign& font) {
         return beginObject()

@@ -42,21 +42,19 @@ EMSCRIPTEN_KEEPALIVE const char* lumorix_design() {
 }
 
 EMSCRIPTEN_KEEPALIVE void lumorix_set_field(int field, const char* text) {
-    if (isField(field) && !page().session.running())
-        page().session.fields().setText(static_cast<lumorix::ParameterField>(field), text);
+    if (isField(field))
+        page().session.setFieldText(static_cast<lumorix::ParameterField>(field), text);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* lumorix_field_text(int field) {
     if (!isField(field))
         return handOut("");
-    return handOut(page().session.fields().text(static_cast<lumorix::ParameterField>(field)));
+    return handOut(page().session.fieldText(static_cast<lumorix::ParameterField>(field)));
 }
 
 // HScroll1_Change: the slider's value, as a field text.
 EMSCRIPTEN_KEEPALIVE void lumorix_slider_changed(int value) {
-    if (!page().session.running())
-        page().session.fields().setText(lumorix::ParameterField::nSpomaleni,
-                                        lumorix::numberToText(value));
+    page().session.setFieldText(lumorix::ParameterField::nSpomaleni, lumorix::numberToText(value));
 }
 
 EMSCRIPTEN_KEEPALIVE int lumorix_start(double now) {

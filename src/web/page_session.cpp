@@ -5,6 +5,7 @@
 #include "experiment/experiment.h"
 #include "experiment/pace.h"
 
+#include <utility>
 #include <variant>
 
 namespace lumorix {
@@ -18,9 +19,7 @@ ParameterTexts designTexts() {
             std::string(fieldDesignText(nSpomaleni))};
 }
 
-template <typename... Handlers> struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
+template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 } // namespace
@@ -34,22 +33,28 @@ PageSession::PageSession()
 void PageSession::received(const RunCall& call) {
     if (tracing_ && target_.run)
         trace_.append(toText(call)).push_back('\n');
-    std::visit(Overloaded{
-                   [this](const ShowLabel& c) { target_.labels->show(c.label); },
-                   [this](const HideLabel& c) { target_.labels->hide(c.label); },
-                   [this](const SetLabelLeft& c) { target_.labels->setLeft(c.label, c.left); },
-                   [this](const SetLabelTop& c) { target_.labels->setTop(c.label, c.top); },
-                   [this](const PauseFor& c) {
-                       if (!target_.run)
-                           return;
-                       target_.run->segmentEnds.push_back(target_.drawing->size());
-                       target_.run->pauses.push_back(pauseDuration(c.delayCount, pauseCountDuration));
-                   },
-                   [this](const auto& canvasCall) {
-                       target_.drawing->draw(canvasCall, stream_.state());
-                   },
-               },
-               call);
+    std::visit(
+        Overloaded{
+            [this](const ShowLabel& c) { target_.labels->show(c.label); },
+            [this](const HideLabel& c) { target_.labels->hide(c.label); },
+            [this](const SetLabelLeft& c) { target_.labels->setLeft(c.label, c.left); },
+            [this](const SetLabelTop& c) { target_.labels->setTop(c.label, c.top); },
+            [this](const PauseFor& c) {
+                if (!target_.run)
+                    return;
+                target_.run->segmentEnds.push_back(target_.drawing->size());
+                target_.run->pauses.push_back(pauseDuration(c.delayCount, pauseCountDuration));
+            },
+            [this](const auto& canvasCall) { target_.drawing->draw(canvasCall, stream_.state()); },
+        },
+        call);
+}
+
+bool PageSession::setFieldText(ParameterField field, std::string text) {
+    if (running())
+        return false;
+    fields_.setText(field, std::move(text));
+    return true;
 }
 
 bool PageSession::start(PageTime now) {

@@ -31,8 +31,10 @@ public:
     PageSession(const PageSession&) = delete;
     PageSession& operator=(const PageSession&) = delete;
 
-    // The parameter fields; the page's handlers write them between runs.
-    ParameterTexts& fields() { return fields_; }
+    // The parameter fields, which the page's handlers write between runs: a write while a run
+    // plays is refused, since the run reads the fields as they were at its start.
+    std::string fieldText(ParameterField field) const { return fields_.text(field); }
+    bool setFieldText(ParameterField field, std::string text);
 
     // Makes a run with the fields as they are and starts to play it at now. Refused while a
     // run plays.
@@ -69,7 +71,7 @@ private:
 
         ParameterTexts fields;
         DisplayList drawing;
-        std::vector<std::size_t> segmentEnds; // where each step's drawing ends in drawing
+        std::vector<std::size_t> segmentEnds;          // where each step's drawing ends in drawing
         std::vector<std::chrono::milliseconds> pauses; // after each step but the last
         std::optional<FatalError> failure;
         std::size_t shown = 0; // steps painted

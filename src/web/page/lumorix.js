@@ -87,23 +87,30 @@
         context.restore();
     }
 
-    // Paints a display list: see src/web/display_list.h for its operations.
+    // Paints a display list: see src/web/display_list.h for its operations. The desktop paints
+    // a pen of odd width in whole pixels right of and below its line; so do the lines here, which
+    // keeps them from smearing over two rows of pixels.
     function paintList(context, values) {
+        const scale = context.getTransform().a;
+        const offset = (width) => (Math.round(width * scale) % 2 ? 0.5 / scale : 0);
         let i = 0;
+        let at = 0;
         while (i < values.length) {
             switch (values[i]) {
             case 0: // line x1 y1 x2 y2 colour width
                 context.strokeStyle = cssColour(values[i + 5]);
                 context.lineWidth = values[i + 6];
                 context.beginPath();
-                context.moveTo(values[i + 1], values[i + 2]);
-                context.lineTo(values[i + 3], values[i + 4]);
+                at = offset(values[i + 6]);
+                context.moveTo(values[i + 1] + at, values[i + 2] + at);
+                context.lineTo(values[i + 3] + at, values[i + 4] + at);
                 context.stroke();
                 i += 7;
                 break;
             case 1: // circle x y radius colour width fill
                 context.beginPath();
-                context.arc(values[i + 1], values[i + 2], values[i + 3], 0, 2 * Math.PI);
+                at = offset(values[i + 5]);
+                context.arc(values[i + 1] + at, values[i + 2] + at, values[i + 3], 0, 2 * Math.PI);
                 if (values[i + 6] >= 0) {
                     context.fillStyle = cssColour(values[i + 6]);
                     context.fill();
@@ -228,7 +235,7 @@
             const legend = element("span", { id: `${frame.name}-caption`, class: "legend" });
             legend.textContent = frame.caption;
             legend.style.font = cssFont(frame.font);
-            group.element.append(legend);
+            group.element.append(element("div", { class: "border" }), legend);
             client.append(group.element);
         }
         for (const option of frame.options) {
@@ -240,7 +247,7 @@
                     role: "radio",
                     "aria-checked": "false",
                     tabindex: "-1",
-                }), [option.box[0] - 2, option.box[1] - 2, option.box[2], option.box[3]]);
+                }), option.box);
                 const mark = element("span", { class: "mark" });
                 const caption = element("span", { class: "caption" });
                 caption.textContent = option.caption;
@@ -288,11 +295,11 @@
     }), sliderDesign.box);
     const arrowWidth = sliderDesign.box[3] - 2;
     const thumbWidth = 16;
-    const less = place(element("div", { class: "arrow less" }), [0, 0, arrowWidth, 0]);
-    const more = place(element("div", { class: "arrow more" }), [0, 0, arrowWidth, 0]);
-    more.style.left = "";
-    more.style.right = "0";
+    const less = element("div", { class: "arrow less" });
+    const more = element("div", { class: "arrow more" });
     const thumb = element("div", { class: "thumb" });
+    less.style.cssText = `left: 0; width: ${arrowWidth}px`;
+    more.style.cssText = `right: 0; width: ${arrowWidth}px`;
     thumb.style.width = `${thumbWidth}px`;
     slider.append(less, more, thumb);
     client.append(slider);
