@@ -1,6 +1,7 @@
 """Debian's Chromium, headless, driven through chromium-driver, with the page opened from file://.
 Shared by the page's tests and benchmarks."""
 
+import base64
 import json
 import os
 import pathlib
@@ -37,6 +38,7 @@ class Browser:
             "width": width, "height": height, "deviceScaleFactor": scale, "mobile": False})
 
     def open(self):
+        self.driver.get_log("performance")  # what the browser's own start page asked for
         self.driver.get(PAGE.as_uri())
         self.wait_for("document.documentElement.dataset.ready")
         return self
@@ -55,8 +57,16 @@ class Browser:
     def hook(self, call, *arguments):
         return self.run(f"return window.lumorixTestHook.{call};", *arguments)
 
+    def press_start(self):
+        self.driver.find_element("id", "cmdStart").click()
+
     def wait_for_run_end(self, timeout=120):
         self.wait_for("!window.lumorixTestHook.running()", timeout)
+
+    def board_png(self, path):
+        """Saves the drawing board, at the page's pixels, as a PNG."""
+        data = self.hook("picture()").split(",", 1)[1]
+        pathlib.Path(path).write_bytes(base64.b64decode(data))
 
     def console_errors(self):
         return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
