@@ -5,6 +5,7 @@
 #include "experiment/experiment.h"
 #include "experiment/pace.h"
 
+#include <algorithm>
 #include <utility>
 #include <variant>
 
@@ -18,6 +19,10 @@ ParameterTexts designTexts() {
             std::string(fieldDesignText(nKmitocet)), std::string(fieldDesignText(nInterference)),
             std::string(fieldDesignText(nSpomaleni))};
 }
+
+// A page's timers wake late as a rule, by a few milliseconds (they are clamped, and share the
+// thread with the painting), so lateness is made up unless it is a stall, such as a hidden tab's.
+constexpr std::chrono::milliseconds stallBeyond{100};
 
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
@@ -94,7 +99,8 @@ PageSession::Progress PageSession::advance(PageTime now) {
         if (run.shown > 0) {
             if (now < run.pauseEnd)
                 break;
-            stepStart = nextStepStart(run.pauseEnd, now, run.pauses[run.shown - 1]);
+            stepStart =
+                nextStepStart(run.pauseEnd, now, std::max(run.pauses[run.shown - 1], stallBeyond));
         }
         if (run.shown < run.pauses.size())
             run.pauseEnd = stepStart + run.pauses[run.shown];

@@ -54,11 +54,12 @@ TEST(PageSession, PlaysEachStepAfterTheOneBeforeHasPausedAndLastsTheSumOfItsPaus
     EXPECT_FALSE(page.session.setFieldText(ParameterField::nOdchylka, "40"));
     EXPECT_FALSE(page.session.start(1002.9ms)) << "one run at a time";
 
-    // A wake-up that comes late is taken out of the next pause; a stall longer than a whole
-    // pause is let go, so that the steps after it do not rush.
+    // A wake-up that comes late is taken out of the pauses after it; a stall longer than 100 ms
+    // is let go, so that the steps after it do not rush.
     EXPECT_EQ(page.advance(1004.5ms).nextStep, PageTime(1006ms));
-    EXPECT_EQ(page.advance(1100ms).nextStep, PageTime(1103ms));
-    for (auto progress = page.advance(1103ms); progress.nextStep;
+    EXPECT_EQ(page.advance(1050ms).nextStep, PageTime(1051ms)) << "14 steps at once";
+    EXPECT_EQ(page.advance(1400ms).nextStep, PageTime(1402ms)) << "from 1300 ms on";
+    for (auto progress = page.advance(1402ms); progress.nextStep;
          progress = page.advance(*progress.nextStep)) {
     }
     EXPECT_FALSE(page.session.running());

@@ -448,13 +448,16 @@
     // drawing reaches the screen at the next frame.
 
     let running = false;
+    let lastRun = null; // when the latest run started and ended, for the benchmarks
     let ended = false;
     const held = []; // input that arrived during a run
 
     function cmdStartClick() {
-        if (!api.start(performance.now()))
+        const now = performance.now();
+        if (!api.start(now))
             return;
         running = true;
+        lastRun = { started: now, ended: null };
         document.documentElement.classList.add("busy");
         playRun();
     }
@@ -467,6 +470,7 @@
             return;
         }
         running = false;
+        lastRun.ended = performance.now();
         document.documentElement.classList.remove("busy");
         const failure = api.failureMessage();
         if (failure) {
@@ -614,7 +618,8 @@
         ended: () => ended,
         picture: () => board.toDataURL("image/png"),
         lastCopy: () => lastCopy,
-        heapBytes: () => module.HEAPF32.buffer.byteLength,
+        lastRun: () => lastRun,
+        memoryBytes: () => module.HEAPF32.buffer.byteLength,
     };
     requestAnimationFrame(() => {
         document.documentElement.dataset.ready = String(performance.now());
