@@ -356,8 +356,8 @@
 
     // The keyboard.
 
-    function value(order) {
-        return typeof order === "function" ? order() : order;
+    function orderOf(stop) {
+        return typeof stop.order === "function" ? stop.order() : stop.order;
     }
 
     function focus(target) {
@@ -365,7 +365,7 @@
     }
 
     function tab(backwards) {
-        const stops = tabStops.slice().sort((a, b) => value(a.order) - value(b.order))
+        const stops = tabStops.slice().sort((a, b) => orderOf(a) - orderOf(b))
             .map((stop) => stop.element()).filter((stop) => stop);
         const at = stops.indexOf(document.activeElement);
         const next = at < 0 ? (backwards ? stops.length - 1 : 0)
@@ -448,7 +448,7 @@
     // drawing reaches the screen at the next frame.
 
     let running = false;
-    let lastRun = null; // when the latest run started and ended, for the benchmarks
+    let lastRun = null; // when the latest run started and ended, and how long it took to make
     let ended = false;
     const held = []; // input that arrived during a run
 
@@ -457,7 +457,7 @@
         if (!api.start(now))
             return;
         running = true;
-        lastRun = { started: now, ended: null };
+        lastRun = { started: now, made: performance.now() - now, ended: null };
         document.documentElement.classList.add("busy");
         playRun();
     }
