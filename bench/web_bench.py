@@ -1,69 +1,169 @@
 #!/usr/bin/python3
-"""The browser edition's figures, in headless Chromium: the file's size, the time from opening it
-to the first complete paint, the time the module takes to make a whole run, the pace of whole
-runs against the sum of their pauses, and the module's memory after 50 runs against after 1. Medians of interleaved repetitions.
+"""The browser edition's figures, in headless Chromium, beside the desktop's on the same machine:
+the file's size; the time from opening it to the first complete paint; the cost of a whole run,
+pauses aside (the engine alone, the page's session making the run, and in the page the run made
+and painted on the board at pixel ratio 1 and 2); the pace of whole runs against the sum of their
+pauses; and the heap in use after 50 runs against after 1. Each figure is the median over
+REPETITIONS rounds, and each round measures the browser and the desktop one after the other.
 
-usage: bench/web_bench.py [REPETITIONS]   (after tools/build-web)
+usage: bench/web_bench.py [REPETITIONS]   (after tools/build-web and the desktop build)
 """
 
-import statistics
-import sys
+import json
 import pathlib
+import re
+import statistics
+import subprocess
+import sys
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests/web"))
-from browser import Browser, PAGE  # noqa: E402
+ROOT = pathlib.Path(__file__).resolve().parents[1]
+sys.path.insert(0, str(ROOT / "tests/web"))
+from browser import BUILD, PAGE, Browser  # noqa: E402
 
+NATIVE = ROOT / "build/bench"
+CASES = {"light": [], "heaviest impacts": ["opDopad", "opdc100", "op0"]}
+NATIVE_CASES = {"light": "Light", "heaviest impacts": "HeaviestImpacts"}
 PAUSES_MS = {"1": 399 * 3, "20": 399 * 60}
+WARM_UP_RUNS, TIMED_RUNS = 5, 15
+
+# One run made and painted, read back so that the canvas has really drawn it: at slowdown 0 a
+# press of Start makes and paints the whole run before it returns.
+MAKE_AND_PAINT = """
+    const board = document.getElementById("board");
+    const start = performance.now();
+    document.getElementById("cmdStart").click();
+    board.getContext("2d").getImageData(0, 0, 1, 1);
+    return performance.now() - start;
+"""
 
 
-def run_once(browser, options, slowdown):
-    for option in options:
+def choose(browser, case, slowdown):
+    for option in CASES[case]:
         browser.driver.find_element("id", option).click()
     browser.hook("setFieldText('nSpomaleni', arguments[0])", slowdown)
-    browser.press_start()
-    browser.wait_for_run_end(timeout=120)
-    run = browser.hook("lastRun()")
-    return (run["ended"] - run["started"]) / PAUSES_MS[slowdown], run["made"]
+
+
+def opening_and_first_run(figures):
+    """A fresh page: its first complete paint, and the first run, which meets the module's code
+    before the browser has optimised it."""
+    for case in CASES:
+        browser = Browser()
+        try:
+            browser.open()
+            figures.setdefault("first paint", []).append(
+                float(browser.run("return document.documentElement.dataset.ready;")))
+            choose(browser, case, "0")
+            figures.setdefault(("first run made and painted", case), []).append(
+                browser.run(MAKE_AND_PAINT))
+        finally:
+            browser.close()
+
+
+def warm_runs(figures, ratio):
+    browser = Browser(scale=ratio)
+    try:
+        for case in CASES:
+            browser.open()
+            choose(browser, case, "0")
+            times = [browser.run(MAKE_AND_PAINT) for _ in range(WARM_UP_RUNS + TIMED_RUNS)]
+            figures.setdefault(("made and painted", case, ratio), []).append(
+                statistics.median(times[WARM_UP_RUNS:]))
+    finally:
+        browser.close()
+
+
+def parse_harness(text, figures, where):
+    for line in text.splitlines():
+        found = re.match(r"(EngineAlone|PageSession)/(\w+) ([\d.]+) ms", line)
+        for case, name in NATIVE_CASES.items():
+            if found and found[2] == name:
+                figures.setdefault((found[1], case, where), []).append(float(found[3]))
+
+
+def harness(figures):
+    """The same program timing the engine alone and the page's session, in the module and
+    natively."""
+    browser = Browser()
+    try:
+        browser.driver.get((BUILD / "bench/page_run_bench.html").as_uri() + "?15")
+        browser.wait_for("document.documentElement.dataset.done", timeout=300)
+        parse_harness(browser.run("return document.getElementById('output').textContent;"),
+                      figures, "wasm")
+    finally:
+        browser.close()
+    native = subprocess.run([NATIVE / "page_run_bench", "15"], capture_output=True, text=True,
+                            check=True)
+    parse_harness(native.stdout, figures, "native")
+
+
+def desktop_runs(figures):
+    """run_bench's engine alone and its on-screen back end through the fast path."""
+    result = subprocess.run(
+        [NATIVE / "run_bench", "--benchmark_format=json",
+         "--benchmark_filter=^(EngineAlone|FastPath)/(Light|HeaviestImpacts)(/|$)"],
+        capture_output=True, text=True, check=True)
+    for entry in json.loads(result.stdout)["benchmarks"]:
+        kind, name, *ratio = entry["name"].split("/")
+        case = next(case for case, native in NATIVE_CASES.items() if native == name)
+        key = (kind, case, ratio[0] if ratio else "")
+        figures.setdefault(key, []).append(entry["real_time"])
+
+
+def pace(figures):
+    browser = Browser()
+    try:
+        browser.open()
+        for case in CASES:
+            for slowdown in PAUSES_MS:
+                choose(browser, case, slowdown)
+                browser.press_start()
+                browser.wait_for_run_end(timeout=120)
+                run = browser.hook("lastRun()")
+                figures.setdefault(("pace", case, slowdown), []).append(
+                    (run["ended"] - run["started"]) / PAUSES_MS[slowdown])
+    finally:
+        browser.close()
+
+
+def heap_in_use(browser):
+    """The module's heap in use and the page's JavaScript heap, after a garbage collection."""
+    browser.driver.execute_cdp_cmd("HeapProfiler.collectGarbage", {})
+    script = browser.driver.execute_cdp_cmd("Runtime.getHeapUsage", {})["usedSize"]
+    return browser.hook("heapInUse()"), script
+
+
+def heap(figures):
+    browser = Browser()
+    try:
+        browser.open()
+        choose(browser, "heaviest impacts", "0")
+        browser.press_start()
+        after_one = heap_in_use(browser)
+        for _ in range(49):
+            browser.press_start()
+        after_fifty = heap_in_use(browser)
+        for kind, one, fifty in zip(["module heap", "script heap"], after_one, after_fifty):
+            figures.setdefault((kind, "after 1"), []).append(one / 2**20)
+            figures.setdefault((kind, "after 50"), []).append(fifty / 2**20)
+    finally:
+        browser.close()
 
 
 def main():
     repetitions = int(sys.argv[1]) if len(sys.argv) > 1 else 3
-    print(f"file: {PAGE.stat().st_size} bytes")
-    first_paint, pace, made = [], {}, {}
+    figures = {}
     for _ in range(repetitions):
-        browser = Browser()
-        try:
-            browser.open()
-            first_paint.append(float(browser.run("return document.documentElement.dataset.ready;")))
-            for name, options in [("light", ["opSvětlo"]), ("heaviest impacts",
-                                                             ["opDopad", "opdc100", "op0"])]:
-                for slowdown in ["1", "20"]:
-                    ratio, making = run_once(browser, options, slowdown)
-                    pace.setdefault((name, slowdown), []).append(ratio)
-                    made.setdefault(name, []).append(making)
-        finally:
-            browser.close()
-    print(f"open to first complete paint: {statistics.median(first_paint):.0f} ms")
-    for name, times in made.items():
-        print(f"making a whole run in the module (engine and display list), {name}: "
-              f"{statistics.median(times):.1f} ms")
-    for (name, slowdown), ratios in pace.items():
-        print(f"pace, {name}, slowdown {slowdown}: {statistics.median(ratios):.4f}")
-
-    browser = Browser()
-    try:
-        browser.open()
-        browser.hook("setFieldText('nSpomaleni', '0')")
-        browser.driver.find_element("id", "opDopad").click()
-        browser.press_start()
-        after_one = browser.hook("memoryBytes()")
-        for _ in range(49):
-            browser.press_start()
-        after_fifty = browser.hook("memoryBytes()")
-        print(f"module memory after 1 run: {after_one / 2**20:.2f} MiB, after 50: "
-              f"{after_fifty / 2**20:.2f} MiB")
-    finally:
-        browser.close()
+        opening_and_first_run(figures)
+        harness(figures)
+        desktop_runs(figures)
+        for ratio in [1, 2]:
+            warm_runs(figures, ratio)
+        pace(figures)
+        heap(figures)
+    print(f"file: {PAGE.stat().st_size} bytes")
+    for key, values in figures.items():
+        name = ", ".join(str(part) for part in key) if isinstance(key, tuple) else key
+        print(f"{name}: {statistics.median(values):.4g}")
 
 
 if __name__ == "__main__":

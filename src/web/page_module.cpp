@@ -7,6 +7,7 @@
 #include "page_session.h"
 
 #include <emscripten/emscripten.h>
+#include <malloc.h>
 #include <span>
 #include <string>
 
@@ -90,6 +91,11 @@ EMSCRIPTEN_KEEPALIVE const char* lumorix_failure_message() {
 
 EMSCRIPTEN_KEEPALIVE const char* lumorix_drawing_description() {
     return handOut(page().session.drawingDescription());
+}
+
+// The bytes the module's heap holds in use, for the test hook.
+EMSCRIPTEN_KEEPALIVE double lumorix_heap_in_use() {
+    return static_cast<double>(mallinfo().uordblks);
 }
 
 EMSCRIPTEN_KEEPALIVE void lumorix_keep_trace() {
