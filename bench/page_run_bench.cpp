@@ -19,9 +19,9 @@
 
 namespace {
 
+using lumorix::PageTime;
 using lumorix::ParameterField;
 using lumorix::ParameterTexts;
-using lumorix::PageTime;
 
 constexpr int runsPerBatch = 20;
 
