@@ -119,8 +119,6 @@ void writeLabels(JsonWriter& json) {
             .value(label.design->font)
             .key("centred")
             .value(label.design->centred)
-            .key("systemColours")
-            .value(label.name == systemColouredLabel)
             .endObject();
     }
     json.endArray();

@@ -34,8 +34,13 @@ class Browser:
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.set_script_timeout(120)
         # The window's outer size includes no frame when headless, but set the inner size exactly.
+        self.emulate(width, height, scale)
+
+    def emulate(self, width, height, scale, mobile=False):
+        """Makes the page's viewport a screen of that size in CSS pixels and that pixel ratio;
+        a mobile one lays the page out as a phone or a tablet does."""
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": scale, "mobile": False})
+            "width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
 
     def open(self):
         self.driver.get_log("performance")  # what the browser's own start page asked for

@@ -3,6 +3,7 @@ by keyboard and by assistive technology."""
 
 import subprocess
 import tempfile
+import time
 import unittest
 
 from browser import Browser
@@ -43,6 +44,32 @@ WRITES = {
 # less the column that the title's box covers).
 SCENE_LABEL_BOXES = [(16, 8, 49, 17), (128, 64, 49, 33), (312, 40, 97, 33), (8, 32, 121, 33),
                      (64, 8, 32, 25), (464, 8, 57, 25), (216, 88, 17, 17), (256, 64, 17, 17)]
+
+
+# Classroom screens: CSS pixels, pixel ratio, and whether the browser lays a page out as on a
+# phone or a tablet.
+SCREENS = {
+    "phone": (390, 844, 3, True),
+    "tablet": (1024, 768, 2, True),
+    "whiteboard": (1920, 1080, 1, False),
+    "projector": (3840, 2160, 1, False),
+}
+
+# Where the board and Start are, in the screen's pixels, and how the page is laid out.
+GEOMETRY = """
+    const onScreen = (id) => {
+        const r = document.getElementById(id).getBoundingClientRect();
+        return [r.x, r.y, r.width, r.height].map((v) => v * devicePixelRatio);
+    };
+    const page = document.documentElement;
+    const board = document.getElementById("board");
+    return {
+        layout: [innerWidth, innerHeight, page.scrollWidth, page.scrollHeight],
+        board: onScreen("board"),
+        bitmap: [board.width, board.height],
+        start: onScreen("cmdStart"),
+    };
+"""
 
 
 def field(browser, name):
@@ -146,6 +173,59 @@ class PageTest(unittest.TestCase):
         description = [node.get("description", {}).get("value") for node in nodes
                        if node.get("role", {}).get("value") == "image"][0]
         self.assertTrue(description.startswith("Zatím prázdná plocha."), description)
+
+
+class FitTest(unittest.TestCase):
+    def test_the_client_area_fills_each_screen_centred_and_at_its_own_pixels(self):
+        browser = Browser()
+        self.addCleanup(browser.close)
+        for name, (width, height, ratio, mobile) in SCREENS.items():
+            with self.subTest(screen=name):
+                browser.emulate(width, height, ratio, mobile)
+                browser.open()
+                found = browser.run(GEOMETRY)
+                self.assertEqual(found["layout"], [width, height, width, height],
+                                 "laid out as wide as the screen, with nothing to scroll")
+                left, top, shown_width, shown_height = found["board"]
+                for value in found["board"]:
+                    self.assertAlmostEqual(value, round(value), delta=0.01, msg="whole pixels")
+                self.assertEqual([round(shown_width), round(shown_height)], found["bitmap"],
+                                 "a pixel of the board's bitmap for each pixel of the screen")
+                self.assertEqual(round(shown_width) * 3, round(shown_height) * 4)
+                right, bottom = width * ratio - left - shown_width, height * ratio - top - shown_height
+                self.assertGreaterEqual(min(left, top, right, bottom), 0, "within the screen")
+                self.assertLessEqual(abs(left - right), 1, "centred")
+                self.assertLessEqual(abs(top - bottom), 1, "centred")
+                self.assertTrue(left + right < 8 or top + bottom < 6, "as large as it fits")
+                scale = shown_width / 800
+                for designed, at, shown in zip((536, 8, 73, 33), (left, top, 0, 0),
+                                               found["start"]):
+                    self.assertAlmostEqual(at + designed * scale, shown, delta=1,
+                                           msg="the controls scaled with the board")
+
+    def test_a_resize_part_way_through_a_run_loses_nothing(self):
+        # An impact run of 1.2 s, its window resized from 800 × 600 to a tablet's screen part way:
+        # at its end the board shows what the same run shows on the tablet from the start.
+        pictures = []
+        for resize in [True, False]:
+            browser = Browser() if resize else Browser(1024, 768, 2)
+            self.addCleanup(browser.close)
+            browser.open()
+            browser.driver.find_element("id", "opDopad").click()
+            browser.press_start()
+            if resize:
+                time.sleep(0.4)
+                browser.emulate(1024, 768, 2)
+                self.assertTrue(browser.hook("running()"), "resized while the run was running")
+            browser.wait_for_run_end()
+            pictures.append(tempfile.NamedTemporaryFile(suffix=".png"))
+            browser.board_png(pictures[-1].name)
+        # The steps shown before the resize are drawn again together, not step by step, so the
+        # antialiased rims of overlapping dots may differ a little.
+        differing = subprocess.run(["compare", "-metric", "AE", "-fuzz", "25%",
+                                    pictures[0].name, pictures[1].name, "null:"],
+                                   capture_output=True, text=True)
+        self.assertEqual(differing.stderr, "0")
 
 
 if __name__ == "__main__":

@@ -57,16 +57,17 @@
     }
 
     // A label's caption wrapped at word boundaries, with two pixels of slack, since the
-    // substitute fonts set some captions a little wider than the design fonts did.
+    // substitute fonts set some captions a little wider than the design fonts did. Every label,
+    // Label1 too, is painted on the window's grey, as the desktop paints them into its picture.
     const captionSlack = 2;
     function paintLabel(context, label, left, top, width, height) {
         context.save();
         context.beginPath();
         context.rect(left, top, width, height);
         context.clip();
-        context.fillStyle = label.systemColours ? "ButtonFace" : design.background;
+        context.fillStyle = design.background;
         context.fillRect(left, top, width, height);
-        context.fillStyle = label.systemColours ? "ButtonText" : "black";
+        context.fillStyle = "black";
         context.font = cssFont(label.font);
         const metrics = context.measureText(label.caption);
         const ascent = Math.round(metrics.fontBoundingBoxAscent);
@@ -182,19 +183,27 @@
     }
 
     // The client area as large as the browser's window allows, centred, and the board at the
-    // screen's own pixels, drawn afresh rather than stretched.
+    // screen's own pixels, drawn afresh rather than stretched. The board takes a whole number
+    // of screen pixels each way (a multiple of 4 × 3 for 800 × 600), so that its edges fall on
+    // pixel boundaries and no row or column of it is left half painted.
+    const pixelStep = greatestCommonDivisor(design.width, design.height);
     function fitToWindow() {
         const ratio = window.devicePixelRatio || 1;
-        const scale = Math.min(window.innerWidth / design.width,
-                               window.innerHeight / design.height);
+        const fit = Math.min(window.innerWidth / design.width, window.innerHeight / design.height);
+        const steps = Math.max(1, Math.floor(fit * ratio * pixelStep));
+        board.width = design.width / pixelStep * steps;
+        board.height = design.height / pixelStep * steps;
+        boardScale = board.width / design.width;
+        const scale = boardScale / ratio;
         const snap = (value) => Math.round(value * ratio) / ratio;
         client.style.transform = `translate(${snap((window.innerWidth - design.width * scale) / 2)}px,`
             + `${snap((window.innerHeight - design.height * scale) / 2)}px) scale(${scale})`;
-        board.width = Math.round(design.width * scale * ratio);
-        board.height = Math.round(design.height * scale * ratio);
-        boardScale = board.width / design.width;
         api.redraw();
         paintPending(boardContext(board, boardScale));
+    }
+
+    function greatestCommonDivisor(a, b) {
+        return b ? greatestCommonDivisor(b, a % b) : a;
     }
 
     for (const part of [client, board]) {
