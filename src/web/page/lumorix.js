@@ -96,19 +96,19 @@
         const scale = context.getTransform().a;
         const offset = (width) => (Math.round(width * scale) % 2 ? 0.5 / scale : 0);
         let i = 0;
-        let at = 0;
         while (i < values.length) {
             switch (values[i]) {
-            case 0: // line x1 y1 x2 y2 colour width
+            case 0: { // line x1 y1 x2 y2 colour width
+                const shift = offset(values[i + 6]);
                 context.strokeStyle = cssColour(values[i + 5]);
                 context.lineWidth = values[i + 6];
                 context.beginPath();
-                at = offset(values[i + 6]);
-                context.moveTo(values[i + 1] + at, values[i + 2] + at);
-                context.lineTo(values[i + 3] + at, values[i + 4] + at);
+                context.moveTo(values[i + 1] + shift, values[i + 2] + shift);
+                context.lineTo(values[i + 3] + shift, values[i + 4] + shift);
                 context.stroke();
                 i += 7;
                 break;
+            }
             case 1: { // circle x y radius colour width fill
                 // A row of circles in one colour, filled with it or not at all, is painted as one
                 // path: the picture is the same but for the antialiased rims where dots overlap,
@@ -117,11 +117,11 @@
                 const width = values[i + 5];
                 const inside = values[i + 6];
                 const oneColour = inside < 0 || inside === colour;
-                at = offset(width);
+                const shift = offset(width);
                 context.beginPath();
                 do {
-                    const x = values[i + 1] + at;
-                    const y = values[i + 2] + at;
+                    const x = values[i + 1] + shift;
+                    const y = values[i + 2] + shift;
                     context.moveTo(x + values[i + 3], y);
                     context.arc(x, y, values[i + 3], 0, 2 * Math.PI);
                     i += 7;
@@ -150,10 +150,8 @@
                 const count = values[i + 1];
                 context.save();
                 context.beginPath();
-                for (let box = 0; box < count; ++box) {
-                    const at = i + 2 + 4 * box;
-                    context.rect(values[at], values[at + 1], values[at + 2], values[at + 3]);
-                }
+                for (let box = i + 2; box < i + 2 + 4 * count; box += 4)
+                    context.rect(values[box], values[box + 1], values[box + 2], values[box + 3]);
                 context.clip();
                 i += 2 + 4 * count;
                 break;
@@ -182,28 +180,36 @@
         return context;
     }
 
+    // Sizes a canvas for the board at up to that many pixels per client-area pixel, and tells
+    // the scale it came to: a whole multiple of the client area's proportions (4 × 3 pixels for
+    // 800 × 600), so that the board's edges fall on pixel boundaries and no row or column of it
+    // is left half painted.
+    const common = greatestCommonDivisor(design.width, design.height);
+    function sizeBoard(canvas, pixels) {
+        const multiple = Math.max(1, Math.floor(pixels * common + 1e-9));
+        canvas.width = design.width / common * multiple;
+        canvas.height = design.height / common * multiple;
+        return canvas.width / design.width;
+    }
+
+    function greatestCommonDivisor(a, b) {
+        return b ? greatestCommonDivisor(b, a % b) : a;
+    }
+
     // The client area as large as the browser's window allows, centred, and the board at the
-    // screen's own pixels, drawn afresh rather than stretched. The board takes a whole number
-    // of screen pixels each way (a multiple of 4 × 3 for 800 × 600), so that its edges fall on
-    // pixel boundaries and no row or column of it is left half painted.
-    const pixelStep = greatestCommonDivisor(design.width, design.height);
+    // screen's own pixels, drawn afresh rather than stretched.
     function fitToWindow() {
+        if (ended)
+            return;
         const ratio = window.devicePixelRatio || 1;
         const fit = Math.min(window.innerWidth / design.width, window.innerHeight / design.height);
-        const steps = Math.max(1, Math.floor(fit * ratio * pixelStep));
-        board.width = design.width / pixelStep * steps;
-        board.height = design.height / pixelStep * steps;
-        boardScale = board.width / design.width;
+        boardScale = sizeBoard(board, fit * ratio);
         const scale = boardScale / ratio;
         const snap = (value) => Math.round(value * ratio) / ratio;
         client.style.transform = `translate(${snap((window.innerWidth - design.width * scale) / 2)}px,`
             + `${snap((window.innerHeight - design.height * scale) / 2)}px) scale(${scale})`;
         api.redraw();
         paintPending(boardContext(board, boardScale));
-    }
-
-    function greatestCommonDivisor(a, b) {
-        return b ? greatestCommonDivisor(b, a % b) : a;
     }
 
     for (const part of [client, board]) {
@@ -328,6 +334,7 @@
     slider.append(less, more, thumb);
     client.append(slider);
     tabStops.push({ order: sliderDesign.order, element: () => slider });
+    const sliderSpan = sliderDesign.maximum - sliderDesign.minimum;
     let sliderValue = sliderDesign.minimum;
     let drag = null; // the thumb being dragged: where it was taken and the value it shows
 
@@ -335,15 +342,20 @@
         return sliderDesign.box[2] - 2 - 2 * arrowWidth - thumbWidth;
     }
 
+    // The whole value within the slider's range nearest to value.
+    function sliderStop(value) {
+        return Math.min(sliderDesign.maximum, Math.max(sliderDesign.minimum, Math.round(value)));
+    }
+
     function showSliderValue(value) {
-        const span = sliderDesign.maximum - sliderDesign.minimum;
-        thumb.style.left = `${arrowWidth + thumbTravel() * (value - sliderDesign.minimum) / span}px`;
+        const travelled = thumbTravel() * (value - sliderDesign.minimum) / sliderSpan;
+        thumb.style.left = `${arrowWidth + travelled}px`;
         slider.setAttribute("aria-valuenow", value);
         slider.title = `${sliderDesign.accessibleName}: ${value}`;
     }
 
     function commitSlider(value) {
-        value = Math.min(sliderDesign.maximum, Math.max(sliderDesign.minimum, Math.round(value)));
+        value = sliderStop(value);
         showSliderValue(value);
         if (value === sliderValue)
             return;
@@ -366,10 +378,8 @@
             drag = { x: input.clientX, from: sliderValue, value: sliderValue };
         } else if (drag) {
             const scale = thumb.getBoundingClientRect().width / thumbWidth;
-            const span = sliderDesign.maximum - sliderDesign.minimum;
-            const moved = (input.clientX - drag.x) / scale / thumbTravel() * span;
-            drag.value = Math.min(sliderDesign.maximum,
-                                  Math.max(sliderDesign.minimum, Math.round(drag.from + moved)));
+            const moved = (input.clientX - drag.x) / scale / thumbTravel() * sliderSpan;
+            drag.value = sliderStop(drag.from + moved);
             showSliderValue(drag.value);
             if (input.type === "pointerup") {
                 commitSlider(drag.value);
@@ -547,11 +557,9 @@
     let lastCopy = null;
     function copyPicture() {
         const picture = document.createElement("canvas");
-        const ratio = window.devicePixelRatio || 1;
-        picture.width = Math.round(design.width * ratio);
-        picture.height = Math.round(design.height * ratio);
+        const scale = sizeBoard(picture, window.devicePixelRatio || 1);
         api.redraw();
-        paintPending(boardContext(picture, picture.width / design.width));
+        paintPending(boardContext(picture, scale));
         picture.toBlob((png) => {
             lastCopy = { width: picture.width, height: picture.height, bytes: png.size };
             if (navigator.clipboard && window.ClipboardItem)
