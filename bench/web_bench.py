@@ -3,8 +3,9 @@
 the file's size; the time from opening it to the first complete paint; the cost of a whole run,
 pauses aside (the engine alone, the page's session making the run, and in the page the run made
 and painted on the board at pixel ratio 1 and 2); the pace of whole runs against the sum of their
-pauses; and the heap in use after 50 runs against after 1. Each figure is the median over
-REPETITIONS rounds, and each round measures the browser and the desktop one after the other.
+pauses; the heap in use after 50 runs against after 1, and the time a resize then takes to draw
+the board afresh. Each figure is the median over REPETITIONS rounds, and each round measures the
+browser and the desktop one after the other. Times in milliseconds, memory in MiB.
 
 usage: bench/web_bench.py [REPETITIONS]   (after tools/build-web and the desktop build)
 """
@@ -35,6 +36,9 @@ MAKE_AND_PAINT = """
     board.getContext("2d").getImageData(0, 0, 1, 1);
     return performance.now() - start;
 """
+# The board drawn afresh, as after a resize or a change of zoom.
+REDRAW = MAKE_AND_PAINT.replace('document.getElementById("cmdStart").click()',
+                                'window.dispatchEvent(new Event("resize"))')
 
 
 def choose(browser, case, slowdown):
@@ -50,11 +54,11 @@ def opening_and_first_run(figures):
         browser = Browser()
         try:
             browser.open()
-            figures.setdefault("first paint", []).append(
+            figures.setdefault("opening to the first complete paint", []).append(
                 float(browser.run("return document.documentElement.dataset.ready;")))
             choose(browser, case, "0")
-            figures.setdefault(("first run made and painted", case), []).append(
-                browser.run(MAKE_AND_PAINT))
+            figures.setdefault(f"{case}: the first run in a fresh page, made and painted",
+                               []).append(browser.run(MAKE_AND_PAINT))
         finally:
             browser.close()
 
@@ -66,8 +70,8 @@ def warm_runs(figures, ratio):
             browser.open()
             choose(browser, case, "0")
             times = [browser.run(MAKE_AND_PAINT) for _ in range(WARM_UP_RUNS + TIMED_RUNS)]
-            figures.setdefault(("made and painted", case, ratio), []).append(
-                statistics.median(times[WARM_UP_RUNS:]))
+            figures.setdefault(f"{case}: made and painted in the page, pixel ratio {ratio}",
+                               []).append(statistics.median(times[WARM_UP_RUNS:]))
     finally:
         browser.close()
 
@@ -77,7 +81,8 @@ def parse_harness(text, figures, where):
         found = re.match(r"(EngineAlone|PageSession)/(\w+) ([\d.]+) ms", line)
         for case, name in NATIVE_CASES.items():
             if found and found[2] == name:
-                figures.setdefault((found[1], case, where), []).append(float(found[3]))
+                figures.setdefault(f"{case}: page_run_bench {found[1]}, {where}", []).append(
+                    float(found[3]))
 
 
 def harness(figures):
@@ -88,7 +93,7 @@ def harness(figures):
         browser.driver.get((BUILD / "bench/page_run_bench.html").as_uri() + "?15")
         browser.wait_for("document.documentElement.dataset.done", timeout=300)
         parse_harness(browser.run("return document.getElementById('output').textContent;"),
-                      figures, "wasm")
+                      figures, "in the module")
     finally:
         browser.close()
     native = subprocess.run([NATIVE / "page_run_bench", "15"], capture_output=True, text=True,
@@ -103,10 +108,9 @@ def desktop_runs(figures):
          "--benchmark_filter=^(EngineAlone|FastPath)/(Light|HeaviestImpacts)(/|$)"],
         capture_output=True, text=True, check=True)
     for entry in json.loads(result.stdout)["benchmarks"]:
-        kind, name, *ratio = entry["name"].split("/")
+        name = entry["name"].split("/")[1]
         case = next(case for case, native in NATIVE_CASES.items() if native == name)
-        key = (kind, case, ratio[0] if ratio else "")
-        figures.setdefault(key, []).append(entry["real_time"])
+        figures.setdefault(f"{case}: run_bench {entry['name']}", []).append(entry["real_time"])
 
 
 def pace(figures):
@@ -119,7 +123,7 @@ def pace(figures):
                 browser.press_start()
                 browser.wait_for_run_end(timeout=120)
                 run = browser.hook("lastRun()")
-                figures.setdefault(("pace", case, slowdown), []).append(
+                figures.setdefault(f"{case}: pace at slowdown {slowdown}", []).append(
                     (run["ended"] - run["started"]) / PAUSES_MS[slowdown])
     finally:
         browser.close()
@@ -142,9 +146,11 @@ def heap(figures):
         for _ in range(49):
             browser.press_start()
         after_fifty = heap_in_use(browser)
-        for kind, one, fifty in zip(["module heap", "script heap"], after_one, after_fifty):
-            figures.setdefault((kind, "after 1"), []).append(one / 2**20)
-            figures.setdefault((kind, "after 50"), []).append(fifty / 2**20)
+        for kind, one, fifty in zip(["module", "script"], after_one, after_fifty):
+            figures.setdefault(f"{kind} heap in use after 1 run", []).append(one / 2**20)
+            figures.setdefault(f"{kind} heap in use after 50 runs", []).append(fifty / 2**20)
+        figures.setdefault("the board drawn afresh after 50 runs", []).append(
+            browser.run(REDRAW))
     finally:
         browser.close()
 
@@ -161,9 +167,8 @@ def main():
         pace(figures)
         heap(figures)
     print(f"file: {PAGE.stat().st_size} bytes")
-    for key, values in figures.items():
-        name = ", ".join(str(part) for part in key) if isinstance(key, tuple) else key
-        print(f"{name}: {statistics.median(values):.4g}")
+    for name, values in sorted(figures.items()):
+        print(f"{name}: {statistics.median(values):.5g}")
 
 
 if __name__ == "__main__":
