@@ -482,7 +482,7 @@
     // drawing reaches the screen at the next frame.
 
     let running = false;
-    let lastRun = null; // when the latest run started and ended, and how long it took to make
+    let lastRun = null; // when the latest run started and ended
     let ended = false;
     const held = []; // input that arrived during a run
 
@@ -491,7 +491,7 @@
         if (!api.start(now))
             return;
         running = true;
-        lastRun = { started: now, made: performance.now() - now, ended: null };
+        lastRun = { started: now, ended: null };
         document.documentElement.classList.add("busy");
         playRun();
     }
