@@ -5,6 +5,7 @@
 
 #include "bench_cases.h"
 #include "canvas/screen_canvas.h"
+#include "canvas/screen_runs.h"
 #include "experiment/experiment.h"
 #include "experiment/run_call.h"
 
@@ -18,27 +19,6 @@ namespace {
 
 using lumorix::DrawingPath;
 using lumorix::ParameterTexts;
-
-// Labels that stay put, and a pause that only ends the step's painting and takes the area to
-// show, as the window's does before it waits.
-class Steps final : public lumorix::SceneLabels, public lumorix::Pause {
-public:
-    Steps(lumorix::ScreenCanvas& canvas, lumorix::ScreenSurface& surface)
-        : canvas_(canvas)
-        , surface_(surface) {}
-    void show(lumorix::SceneLabel) override {}
-    void hide(lumorix::SceneLabel) override {}
-    void setLeft(lumorix::SceneLabel, float) override {}
-    void setTop(lumorix::SceneLabel, float) override {}
-    void wait(double) override {
-        canvas_.flush();
-        benchmark::DoNotOptimize(surface_.takeTouched());
-    }
-
-private:
-    lumorix::ScreenCanvas& canvas_;
-    lumorix::ScreenSurface& surface_;
-};
 
 void run(benchmark::State& state, lumorix::Canvas& canvas, const ParameterTexts& fields,
          lumorix::SceneLabels& labels, lumorix::Pause& pause) {
@@ -56,24 +36,22 @@ void engineAlone(benchmark::State& state, const ParameterTexts& fields) {
         static_cast<double>(calls) / static_cast<double>(state.iterations());
 }
 
-constexpr QSize clientSize(800, 600);
-
 void onScreen(benchmark::State& state, const ParameterTexts& fields, qreal pixelRatio,
               DrawingPath path) {
-    lumorix::ScreenSurface surface(clientSize, pixelRatio, qRgb(192, 192, 192));
+    lumorix::ScreenSurface surface(lumorix::clientSize, pixelRatio, qRgb(192, 192, 192));
     lumorix::RandomSequence random;
     lumorix::ScreenCanvas canvas(random, surface, path);
-    Steps steps(canvas, surface);
+    lumorix::StepByStep steps(canvas, surface);
     for (auto _ : state)
         run(state, canvas, fields, steps, steps);
 }
 
 void onScreenCold(benchmark::State& state, const ParameterTexts& fields, qreal pixelRatio) {
-    lumorix::ScreenSurface surface(clientSize, pixelRatio, qRgb(192, 192, 192));
+    lumorix::ScreenSurface surface(lumorix::clientSize, pixelRatio, qRgb(192, 192, 192));
     lumorix::RandomSequence random;
     for (auto _ : state) {
         lumorix::ScreenCanvas canvas(random, surface, DrawingPath::fast);
-        Steps steps(canvas, surface);
+        lumorix::StepByStep steps(canvas, surface);
         run(state, canvas, fields, steps, steps);
     }
 }

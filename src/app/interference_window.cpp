@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <type_traits>
@@ -141,8 +142,13 @@ std::optional<FatalError> InterferenceWindow::runLive() {
     const QScopedValueRollback<bool> running(running_, true);
     paintFirstPicture();
     AnimationPause pause([this] { showProgress(); }, countDuration_);
-    const std::optional<FatalError> failure = runExperiment(canvas_, fields_, labels_, pause);
-    canvas_.flush();
+    std::optional<FatalError> failure;
+    {
+        // However the run ends, its last step is shown: an exception that leaves the run must
+        // not leave the surface open for painting while the window reports the error.
+        const auto showLastStep = qScopeGuard([this] { showProgress(); });
+        failure = runExperiment(canvas_, fields_, labels_, pause);
+    }
     {
         ScreenSurface::Painting painting(surface_);
         surface_.touched(labels_.commit(painting.image()));
@@ -163,9 +169,9 @@ void InterferenceWindow::present() {
 }
 
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
-    // The window may have moved to a screen with another pixel ratio. A surface that is being
-    // painted on can be neither matched nor read: it is shown at the next paint.
-    if (!surface_.matchPixelRatio(devicePixelRatioF())) {
+    // A surface that is being painted on can be neither read nor matched to the pixel ratio of
+    // the screen the window may have moved to: it is shown at the next paint.
+    if (surface_.isBeingPainted() || !surface_.matchPixelRatio(devicePixelRatioF())) {
         update();
         return;
     }

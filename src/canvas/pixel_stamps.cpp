@@ -1,6 +1,7 @@
 #include "pixel_stamps.h"
 
-#include <QPen>
+#include "qt_pen.h"
+
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -49,10 +50,6 @@ QRect lineBox(bool horizontal, std::pair<int, int> along, std::pair<int, int> ac
     return horizontal
                ? QRect(QPoint(along.first, across.first), QPoint(along.second, across.second))
                : QRect(QPoint(across.first, along.first), QPoint(across.second, along.second));
-}
-
-QPen probePen(int width) {
-    return QPen(QColor::fromRgb(penProbe), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 } // namespace
@@ -116,27 +113,30 @@ void PixelStamps::trim() {
     lastTable_ = nullptr;
 }
 
-std::uint16_t PixelStamps::idOf(std::optional<Stamp> learnt) {
-    if (!learnt || learnt->empty())
+std::uint16_t PixelStamps::idOf(Stamp learnt) {
+    if (std::visit([](const auto& stamp) { return stamp.empty(); }, learnt))
         return generalPath;
-    const auto found = stampIds_.find(*learnt);
+    const auto found = stampIds_.find(learnt);
     if (found != stampIds_.end())
         return found->second;
     if (stamps_.size() >= maxStamps)
         return generalPath;
     const auto id = static_cast<std::uint16_t>(stamps_.size() + firstStamp);
-    stamps_.push_back(*learnt);
-    stampIds_.emplace(std::move(*learnt), id);
+    stamps_.push_back(learnt);
+    stampIds_.emplace(std::move(learnt), id);
     return id;
 }
 
 template <typename Learn>
-const PixelStamps::Stamp* PixelStamps::stampFor(const TableKey& key, const SubPixel& along,
-                                                Learn&& learn) {
-    if (!lastTable_ || lastKey_ != key) {
-        const std::size_t pages = (std::size_t{1} << (23 - key.alongExponent)) / pageSize;
-        lastTable_ = &tables_.try_emplace(key, pages).first->second;
-        lastKey_ = key;
+auto PixelStamps::stampFor(const TableKey& key, const SubPixel& along, Learn&& learn) -> const
+    typename std::invoke_result_t<Learn>::value_type* {
+    using Learnt = typename std::invoke_result_t<Learn>::value_type;
+    const TableId id{key, along.exponent};
+    if (!lastTable_ || lastId_ != id) {
+        // The fraction counts the coordinate's last bits, of which the octave leaves 23 - e.
+        const std::size_t pages = (std::size_t{1} << (23 - along.exponent)) / pageSize;
+        lastTable_ = &tables_.try_emplace(id, pages).first->second;
+        lastId_ = id;
     }
     std::unique_ptr<Page>& page = (*lastTable_)[along.fraction / pageSize];
     if (!page) {
@@ -144,21 +144,23 @@ const PixelStamps::Stamp* PixelStamps::stampFor(const TableKey& key, const SubPi
         ++pages_;
     }
     std::uint16_t& entry = (*page)[along.fraction % pageSize];
-    if (entry == notLearnt)
-        entry = idOf(learn());
-    return entry >= firstStamp ? &stamps_[entry - firstStamp] : nullptr;
+    if (entry == notLearnt) {
+        std::optional<Learnt> learnt = learn();
+        entry = learnt ? idOf(std::move(*learnt)) : generalPath;
+    }
+    return entry >= firstStamp ? std::get_if<Learnt>(&stamps_[entry - firstStamp]) : nullptr;
 }
 
 template <typename Paint>
-std::optional<PixelStamps::Stamp> PixelStamps::learnArea(StampTarget& target, const QRect& box,
-                                                         QPoint anchor, int penWidth,
-                                                         Paint&& paint) {
+std::optional<PixelStamps::AreaStamp> PixelStamps::learnArea(StampTarget& target, const QRect& box,
+                                                             QPoint anchor, int penWidth,
+                                                             Paint&& paint) {
     const ProbeBox probe(target, box);
     QPainter& painter = target.painter();
-    painter.setPen(probePen(penWidth));
+    painter.setPen(scenePen(QColor::fromRgb(penProbe), penWidth));
     paint(painter);
 
-    Stamp stamp;
+    AreaStamp stamp;
     for (int y = box.top(); y <= box.bottom(); ++y) {
         for (int x = box.left(); x <= box.right(); ++x) {
             const QRgb colour = probe.at(x, y);
@@ -179,7 +181,7 @@ std::optional<PixelStamps::Stamp> PixelStamps::learnArea(StampTarget& target, co
     return stamp;
 }
 
-void PixelStamps::stampArea(StampTarget& target, const Stamp& stamp, QPoint anchor, QRgb pen,
+void PixelStamps::stampArea(StampTarget& target, const AreaStamp& stamp, QPoint anchor, QRgb pen,
                             QRgb fill) {
     for (const Run& run : stamp) {
         QRgb* row = rowOf(target, anchor.y() + run.across) + anchor.x();
@@ -208,10 +210,9 @@ bool PixelStamps::drawCircle(StampTarget& target, float x, float y, float radius
                        .penWidth = penWidth,
                        .radiusBits = std::bit_cast<std::uint32_t>(radius),
                        .pixelRatio = static_cast<int>(ratio),
-                       .alongExponent = column->exponent,
                        .acrossExponent = row->exponent,
                        .acrossFraction = row->fraction};
-    const Stamp* stamp = stampFor(key, *column, [&] {
+    const AreaStamp* stamp = stampFor(key, *column, [&] {
         return learnArea(target, box, anchor, penWidth, [&](QPainter& painter) {
             painter.setBrush(fill ? QBrush(QColor::fromRgb(brushProbe)) : QBrush(Qt::NoBrush));
             painter.drawEllipse(QPointF(x, y), radius, radius);
@@ -259,13 +260,12 @@ bool PixelStamps::drawShortLine(StampTarget& target, float x1, float y1, float x
                        .horizontal = horizontal,
                        .penWidth = penWidth,
                        .pixelRatio = static_cast<int>(ratio),
-                       .alongExponent = to->exponent,
                        .acrossExponent = across->exponent,
                        .acrossFraction = across->fraction,
                        .span = to->pixel - from->pixel,
                        .startExponent = from->exponent,
                        .startFraction = from->fraction};
-    const Stamp* stamp = stampFor(key, *to, [&] {
+    const AreaStamp* stamp = stampFor(key, *to, [&] {
         return learnArea(target, box, anchor, penWidth, [&](QPainter& painter) {
             painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
         });
@@ -307,24 +307,22 @@ bool PixelStamps::drawLongLine(StampTarget& target, bool horizontal, float start
                  .direction = direction,
                  .penWidth = penWidth,
                  .pixelRatio = static_cast<int>(ratio),
-                 .alongExponent = from->exponent,
                  .acrossExponent = across->exponent,
                  .acrossFraction = across->fraction};
-    const Stamp* head = stampFor(key, *from, [&] {
+    const EndStamp* head = stampFor(key, *from, [&] {
         return learnLineEnd(target, key, start, acrossAt, startProbe, *from, *across);
     });
     key.shape = Shape::lineEnd;
-    key.alongExponent = to->exponent;
-    const Stamp* tail = stampFor(
+    const EndStamp* tail = stampFor(
         key, *to, [&] { return learnLineEnd(target, key, end, acrossAt, endProbe, *to, *across); });
-    const auto sameRow = [](const Run& a, const Run& b) { return a.across == b.across; };
+    const auto sameRow = [](const LineEnd& a, const LineEnd& b) { return a.across == b.across; };
     if (!head || !tail ||
         !std::equal(head->begin(), head->end(), tail->begin(), tail->end(), sameRow))
         return false;
 
     for (std::size_t i = 0; i < head->size(); ++i) {
         const auto [low, high] =
-            std::minmax({from->pixel + (*head)[i].from, to->pixel + (*tail)[i].from});
+            std::minmax({from->pixel + (*head)[i].outermost, to->pixel + (*tail)[i].outermost});
         const int at = across->pixel + (*head)[i].across;
         if (horizontal) {
             QRgb* row = rowOf(target, at);
@@ -338,7 +336,7 @@ bool PixelStamps::drawLongLine(StampTarget& target, bool horizontal, float start
     return true;
 }
 
-std::optional<PixelStamps::Stamp>
+std::optional<PixelStamps::EndStamp>
 PixelStamps::learnLineEnd(StampTarget& target, const TableKey& key, float at, float acrossAt,
                           const QRect& box, const SubPixel& along, const SubPixel& across) {
     const bool horizontal = key.horizontal;
@@ -350,7 +348,7 @@ PixelStamps::learnLineEnd(StampTarget& target, const TableKey& key, float at, fl
     };
     const ProbeBox probe(target, box);
     QPainter& painter = target.painter();
-    painter.setPen(probePen(key.penWidth));
+    painter.setPen(scenePen(QColor::fromRgb(penProbe), key.penWidth));
     if (key.shape == Shape::lineStart)
         painter.drawLine(point(at), point(far));
     else
@@ -360,7 +358,7 @@ PixelStamps::learnLineEnd(StampTarget& target, const TableKey& key, float at, fl
         horizontal ? std::pair(box.top(), box.bottom()) : std::pair(box.left(), box.right());
     const auto [alongLow, alongHigh] =
         horizontal ? std::pair(box.left(), box.right()) : std::pair(box.top(), box.bottom());
-    Stamp stamp;
+    EndStamp stamp;
     for (int a = acrossLow; a <= acrossHigh; ++a) {
         std::optional<std::pair<int, int>> run;
         for (int b = alongLow; b <= alongHigh; ++b) {
@@ -376,8 +374,7 @@ PixelStamps::learnLineEnd(StampTarget& target, const TableKey& key, float at, fl
         }
         if (!run)
             continue;
-        const int outermost = (inwards > 0 ? run->first : run->second) - along.pixel;
-        stamp.push_back({a - across.pixel, outermost, outermost, true});
+        stamp.push_back({a - across.pixel, (inwards > 0 ? run->first : run->second) - along.pixel});
     }
     return stamp;
 }

@@ -12,6 +12,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 namespace lumorix {
@@ -57,9 +59,8 @@ private:
         std::uint32_t fraction; // in units of the coordinate's last bit
     };
 
-    // Device pixels from an anchor pixel: for a circle or a short line, a run of one row in the
-    // pen's or the brush's colour; for the end of a long line, the end's outermost pixel in one
-    // row (or column) of the line, which "across" numbers.
+    // One row (or column) of a circle's or a short line's pixels, from an anchor pixel: a run in
+    // the pen's or the brush's colour.
     struct Run {
         int across;
         int from;
@@ -67,11 +68,20 @@ private:
         bool pen;
         friend auto operator<=>(const Run&, const Run&) = default;
     };
-    using Stamp = std::vector<Run>;
+    // The outermost pixel of a long line's end in one row (or column) of the line, from the end's
+    // pixel; between the two ends the row is solid.
+    struct LineEnd {
+        int across;
+        int outermost;
+        friend auto operator<=>(const LineEnd&, const LineEnd&) = default;
+    };
+    using AreaStamp = std::vector<Run>;
+    using EndStamp = std::vector<LineEnd>;
+    using Stamp = std::variant<AreaStamp, EndStamp>;
 
     enum class Shape { circle, shortLine, lineStart, lineEnd };
 
-    // Everything that a stamp depends on but the fraction along the coordinate that indexes its
+    // Everything that a stamp depends on but the place along the coordinate that indexes its
     // table: x for circles, the end for lines.
     struct TableKey {
         Shape shape;
@@ -81,7 +91,6 @@ private:
         int penWidth = 0;
         std::uint32_t radiusBits = 0;
         int pixelRatio = 0;
-        int alongExponent = 0;
         int acrossExponent = 0;
         std::uint32_t acrossFraction = 0;
         // Where a short line starts: the whole pixels to its end, and the start's place.
@@ -89,6 +98,13 @@ private:
         int startExponent = 0;
         std::uint32_t startFraction = 0;
         friend auto operator<=>(const TableKey&, const TableKey&) = default;
+    };
+    // The stamps of one key, one for each fraction of the coordinate along in one binary octave,
+    // which sets how many fractions there are.
+    struct TableId {
+        TableKey key;
+        int alongExponent;
+        friend auto operator<=>(const TableId&, const TableId&) = default;
     };
     // The stamp id of each fraction along, in pages made when first needed: most tables see a
     // handful of fractions (the end of a line at a whole pixel), a few see thousands (impact dots).
@@ -102,9 +118,12 @@ private:
 
     static std::optional<SubPixel> subPixel(double logical, qreal pixelRatio);
 
+    // The stamp for a shape: learnt, the first time its table sees the fraction along, by learn(),
+    // which returns an AreaStamp or an EndStamp, or nothing for the general path.
     template <typename Learn>
-    const Stamp* stampFor(const TableKey& key, const SubPixel& along, Learn&& learn);
-    std::uint16_t idOf(std::optional<Stamp> learnt);
+    auto stampFor(const TableKey& key, const SubPixel& along, Learn&& learn) -> const
+        typename std::invoke_result_t<Learn>::value_type*;
+    std::uint16_t idOf(Stamp learnt);
 
     bool drawLongLine(StampTarget& target, bool horizontal, float start, float end, float acrossAt,
                       int penWidth, QRgb pen);
@@ -115,20 +134,20 @@ private:
     // A circle's or a short line's pixels: what paint() draws with the probe's pen into the box,
     // as runs from the anchor.
     template <typename Paint>
-    static std::optional<Stamp> learnArea(StampTarget& target, const QRect& box, QPoint anchor,
-                                          int penWidth, Paint&& paint);
-    static void stampArea(StampTarget& target, const Stamp& stamp, QPoint anchor, QRgb pen,
+    static std::optional<AreaStamp> learnArea(StampTarget& target, const QRect& box, QPoint anchor,
+                                              int penWidth, Paint&& paint);
+    static void stampArea(StampTarget& target, const AreaStamp& stamp, QPoint anchor, QRgb pen,
                           QRgb fill);
-    static std::optional<Stamp> learnLineEnd(StampTarget& target, const TableKey& key, float at,
-                                             float acrossAt, const QRect& box,
-                                             const SubPixel& along, const SubPixel& across);
+    static std::optional<EndStamp> learnLineEnd(StampTarget& target, const TableKey& key, float at,
+                                                float acrossAt, const QRect& box,
+                                                const SubPixel& along, const SubPixel& across);
 
-    std::map<TableKey, Table> tables_;
+    std::map<TableId, Table> tables_;
     std::size_t pages_ = 0;
     std::deque<Stamp> stamps_; // a deque, so stamps in use stay put when one is added
     std::map<Stamp, std::uint16_t> stampIds_;
     // Consecutive shapes mostly share a table, such as all the dots of one row.
-    TableKey lastKey_{};
+    TableId lastId_{};
     Table* lastTable_ = nullptr;
 };
 

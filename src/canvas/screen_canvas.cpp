@@ -1,8 +1,8 @@
 #include "screen_canvas.h"
 
 #include "qt_colour.h"
+#include "qt_pen.h"
 
-#include <QPen>
 #include <algorithm>
 #include <variant>
 
@@ -65,8 +65,7 @@ ScreenCanvas::Open& ScreenCanvas::open() {
 }
 
 QPen ScreenCanvas::pen(const std::optional<Colour>& colour) const {
-    return QPen(toQColor(colour.value_or(colours::foreground)), state().drawWidth, Qt::SolidLine,
-                Qt::RoundCap, Qt::RoundJoin);
+    return scenePen(toQColor(colour.value_or(colours::foreground)), state().drawWidth);
 }
 
 void ScreenCanvas::touched(const QRectF& area) {

@@ -35,7 +35,7 @@ ScreenSurface::Painting::~Painting() {
 }
 
 const QImage& ScreenSurface::image() const {
-    if (openPaintings_ > 0)
+    if (isBeingPainted())
         throw std::logic_error("the surface's image read while it is being painted on");
     return image_;
 }
@@ -47,7 +47,7 @@ QRegion ScreenSurface::takeTouched() {
 bool ScreenSurface::matchPixelRatio(qreal pixelRatio) {
     if (pixelRatio_ == pixelRatio)
         return true;
-    if (openPaintings_ > 0)
+    if (isBeingPainted())
         return false;
     pixelRatio_ = pixelRatio;
     if (isBlank())

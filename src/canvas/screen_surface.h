@@ -20,6 +20,8 @@ public:
     ScreenSurface& operator=(const ScreenSurface&) = delete;
 
     bool isBlank() const { return image_.isNull(); }
+    // Whether a Painting is open.
+    bool isBeingPainted() const { return openPaintings_ > 0; }
     // The picture, null while the surface is blank. Read only between paintings: a copy taken
     // while one is open would share the pixels that the painting writes straight into.
     const QImage& image() const;

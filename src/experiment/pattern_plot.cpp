@@ -5,8 +5,6 @@
 #include "canvas/canvas.h"
 #include "core/fatal_error.h"
 
-#include <cstdint>
-#include <limits>
 #include <optional>
 
 namespace lumorix {
@@ -19,11 +17,6 @@ using A = Apparatus;
 constexpr int impactGap = 20;
 // One factor for every geometry: impact mode does not use the calibration table.
 constexpr double impactFactor = 3.9;
-
-// The most dots one row can take. The controls give at most 975; field texts outside them can
-// ask for billions, which would stall the run for minutes, so such a count is an overflow of the
-// row's dot counter, a 16-bit whole number.
-constexpr int maxDotsPerRow = std::numeric_limits<std::int16_t>::max();
 
 // Whole units of the impact intensity.
 int dotCount(double impactIntensity) {

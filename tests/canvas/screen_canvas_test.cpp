@@ -1,4 +1,5 @@
 #include "canvas/screen_canvas.h"
+#include "canvas/screen_runs.h"
 #include "experiment/experiment.h"
 #include "fuzz/run_seed.h"
 
@@ -15,28 +16,13 @@
 namespace lumorix {
 namespace {
 
-// Labels that stay put, and a pause that ends each step's painting as the window's does.
-class StepByStep final : public SceneLabels, public Pause {
-public:
-    explicit StepByStep(ScreenCanvas& canvas)
-        : canvas_(canvas) {}
-    void show(SceneLabel) override {}
-    void hide(SceneLabel) override {}
-    void setLeft(SceneLabel, float) override {}
-    void setTop(SceneLabel, float) override {}
-    void wait(double) override { canvas_.flush(); }
-
-private:
-    ScreenCanvas& canvas_;
-};
-
 // Runs one after another on one surface; whether a run ends in a fatal error or not, what it
 // drew until then stays drawn.
 QImage drawRuns(DrawingPath path, qreal pixelRatio, const std::vector<ParameterTexts>& runs) {
-    ScreenSurface surface(QSize(800, 600), pixelRatio, qRgb(192, 192, 192));
+    ScreenSurface surface(clientSize, pixelRatio, qRgb(192, 192, 192));
     RandomSequence random;
     ScreenCanvas canvas(random, surface, path);
-    StepByStep scene(canvas);
+    StepByStep scene(canvas, surface);
     for (const ParameterTexts& fields : runs) {
         runExperiment(canvas, fields, scene, scene);
         canvas.flush();
@@ -103,7 +89,7 @@ TEST_P(DrawingPathsTest, TheFastPathPaintsThePaintersPixels) {
     const auto& [pixelRatio, scenario] = GetParam();
     const QImage fast = drawRuns(DrawingPath::fast, pixelRatio, scenario.runs);
     const QImage general = drawRuns(DrawingPath::general, pixelRatio, scenario.runs);
-    ASSERT_EQ(fast.size(), QSize(800, 600) * pixelRatio);
+    ASSERT_EQ(fast.size(), clientSize * pixelRatio);
     EXPECT_TRUE(fast == general) << differences(fast, general);
 }
 
@@ -124,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(PixelRatios, FuzzSeedsTest, testing::Values(1.0, 2.0),
 
 TEST(ScreenCanvas, TheAreaACallTouchesIsClippedToTheSurface) {
     // A field text can put a coordinate far beyond the range of whole pixels.
-    ScreenSurface surface(QSize(800, 600), 1, qRgb(192, 192, 192));
+    ScreenSurface surface(clientSize, 1, qRgb(192, 192, 192));
     RandomSequence random;
     ScreenCanvas canvas(random, surface);
     canvas.drawLine(100, 100, 1e30, 100);

@@ -6,6 +6,7 @@
 
 #include "experiment/detector_scan.h"
 #include "experiment/experiment.h"
+#include "experiment/pattern_plot.h"
 #include "experiment/run_call.h"
 #include "run_seed.h"
 
@@ -14,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -24,10 +24,9 @@ namespace {
 using namespace lumorix;
 
 // A scan step makes at most 16 canvas calls and a pause of its own and two calls per impact dot,
-// and a row's dot counter is a 16-bit whole number; the set-up and the end of a run make fewer
-// than 64 calls.
-constexpr std::size_t maxDotsPerRow = std::numeric_limits<std::int16_t>::max();
-constexpr std::size_t maxCallsPerRun = scanSteps * (17 + 2 * maxDotsPerRow) + 64;
+// up to the most a row can take; the set-up and the end of a run make fewer than 64 calls.
+constexpr std::size_t maxCallsPerRun =
+    scanSteps * (17 + 2 * static_cast<std::size_t>(maxDotsPerRow)) + 64;
 
 void require(bool holds, const char* property) {
     if (!holds) {
