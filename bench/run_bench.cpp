@@ -3,6 +3,7 @@
 // through the fast path and through the general path. Runs paint over each other on one surface,
 // as in the window; the "cold" fast path starts every run with nothing learnt.
 
+#include "bench_cases.h"
 #include "canvas/screen_canvas.h"
 #include "canvas/screen_runs.h"
 #include "experiment/experiment.h"
@@ -55,20 +56,8 @@ void onScreenCold(benchmark::State& state, const ParameterTexts& fields, qreal p
     }
 }
 
-struct Case {
-    const char* name;
-    ParameterTexts fields;
-};
-
 void registerAll() {
-    const Case cases[] = {
-        {"Light", {"200", "15", "2", "0", "1"}},
-        {"Photon", {"200", "15", "2", "1", "1"}},
-        {"Impact", {"200", "15", "2", "2", "1"}},
-        // The most impact dots of any geometry: the detector closest, the holes together.
-        {"HeaviestImpacts", {"100", "0", "2", "2", "1"}},
-    };
-    for (const Case& c : cases) {
+    for (const lumorix::bench::Case& c : lumorix::bench::runCases()) {
         const std::string name = c.name;
         benchmark::RegisterBenchmark(("EngineAlone/" + name).c_str(), engineAlone, c.fields);
         for (const qreal ratio : {1.0, 2.0}) {

@@ -1,0 +1,175 @@
+#!/usr/bin/python3
+"""The browser edition's figures, in headless Chromium, beside the desktop's on the same machine:
+the file's size; the time from opening it to the first complete paint; the cost of a whole run,
+pauses aside (the engine alone, the page's session making the run, and in the page the run made
+and painted on the board at pixel ratio 1 and 2); the pace of whole runs against the sum of their
+pauses; the heap in use after 50 runs against after 1, and the time a resize then takes to draw
+the board afresh. Each figure is the median over REPETITIONS rounds, and each round measures the
+browser and the desktop one after the other. Times in milliseconds, memory in MiB.
+
+usage: bench/web_bench.py [REPETITIONS]   (after tools/build-web and the desktop build)
+"""
+
+import json
+import pathlib
+import re
+import statistics
+import subprocess
+import sys
+
+ROOT = pathlib.Path(__file__).resolve().parents[1]
+sys.path.insert(0, str(ROOT / "tests/web"))
+from browser import BUILD, PAGE, Browser  # noqa: E402
+
+NATIVE = ROOT / "build/bench"
+CASES = {"light": [], "heaviest impacts": ["opDopad", "opdc100", "op0"]}
+NATIVE_CASES = {"light": "Light", "heaviest impacts": "HeaviestImpacts"}
+PAUSES_MS = {"1": 399 * 3, "20": 399 * 60}
+WARM_UP_RUNS, TIMED_RUNS = 5, 15
+
+# One run made and painted, read back so that the canvas has really drawn it: at slowdown 0 a
+# press of Start makes and paints the whole run before it returns.
+MAKE_AND_PAINT = """
+    const board = document.getElementById("board");
+    const start = performance.now();
+    document.getElementById("cmdStart").click();
+    board.getContext("2d").getImageData(0, 0, 1, 1);
+    return performance.now() - start;
+"""
+# The board drawn afresh, as after a resize or a change of zoom.
+REDRAW = MAKE_AND_PAINT.replace('document.getElementById("cmdStart").click()',
+                                'window.dispatchEvent(new Event("resize"))')
+
+
+def choose(browser, case, slowdown):
+    for option in CASES[case]:
+        browser.driver.find_element("id", option).click()
+    browser.hook("setFieldText('nSpomaleni', arguments[0])", slowdown)
+
+
+def opening_and_first_run(figures):
+    """A fresh page: its first complete paint, and the first run, which meets the module's code
+    before the browser has optimised it."""
+    for case in CASES:
+        browser = Browser()
+        try:
+            browser.open()
+            figures.setdefault("opening to the first complete paint", []).append(
+                float(browser.run("return document.documentElement.dataset.ready;")))
+            choose(browser, case, "0")
+            figures.setdefault(f"{case}: the first run in a fresh page, made and painted",
+                               []).append(browser.run(MAKE_AND_PAINT))
+        finally:
+            browser.close()
+
+
+def warm_runs(figures, ratio):
+    browser = Browser(scale=ratio)
+    try:
+        for case in CASES:
+            browser.open()
+            choose(browser, case, "0")
+            times = [browser.run(MAKE_AND_PAINT) for _ in range(WARM_UP_RUNS + TIMED_RUNS)]
+            figures.setdefault(f"{case}: made and painted in the page, pixel ratio {ratio}",
+                               []).append(statistics.median(times[WARM_UP_RUNS:]))
+    finally:
+        browser.close()
+
+
+def parse_harness(text, figures, where):
+    for line in text.splitlines():
+        found = re.match(r"(EngineAlone|PageSession)/(\w+) ([\d.]+) ms", line)
+        for case, name in NATIVE_CASES.items():
+            if found and found[2] == name:
+                figures.setdefault(f"{case}: page_run_bench {found[1]}, {where}", []).append(
+                    float(found[3]))
+
+
+def harness(figures):
+    """The same program timing the engine alone and the page's session, in the module and
+    natively."""
+    browser = Browser()
+    try:
+        browser.driver.get((BUILD / "bench/page_run_bench.html").as_uri() + "?15")
+        browser.wait_for("document.documentElement.dataset.done", timeout=300)
+        parse_harness(browser.run("return document.getElementById('output').textContent;"),
+                      figures, "in the module")
+    finally:
+        browser.close()
+    native = subprocess.run([NATIVE / "page_run_bench", "15"], capture_output=True, text=True,
+                            check=True)
+    parse_harness(native.stdout, figures, "native")
+
+
+def desktop_runs(figures):
+    """run_bench's engine alone and its on-screen back end through the fast path."""
+    result = subprocess.run(
+        [NATIVE / "run_bench", "--benchmark_format=json",
+         "--benchmark_filter=^(EngineAlone|FastPath)/(Light|HeaviestImpacts)(/|$)"],
+        capture_output=True, text=True, check=True)
+    for entry in json.loads(result.stdout)["benchmarks"]:
+        name = entry["name"].split("/")[1]
+        case = next(case for case, native in NATIVE_CASES.items() if native == name)
+        figures.setdefault(f"{case}: run_bench {entry['name']}", []).append(entry["real_time"])
+
+
+def pace(figures):
+    browser = Browser()
+    try:
+        browser.open()
+        for case in CASES:
+            for slowdown in PAUSES_MS:
+                choose(browser, case, slowdown)
+                browser.press_start()
+                browser.wait_for_run_end(timeout=120)
+                run = browser.hook("lastRun()")
+                figures.setdefault(f"{case}: pace at slowdown {slowdown}", []).append(
+                    (run["ended"] - run["started"]) / PAUSES_MS[slowdown])
+    finally:
+        browser.close()
+
+
+def heap_in_use(browser):
+    """The module's heap in use and the page's JavaScript heap, after a garbage collection."""
+    browser.driver.execute_cdp_cmd("HeapProfiler.collectGarbage", {})
+    script = browser.driver.execute_cdp_cmd("Runtime.getHeapUsage", {})["usedSize"]
+    return browser.hook("heapInUse()"), script
+
+
+def heap(figures):
+    browser = Browser()
+    try:
+        browser.open()
+        choose(browser, "heaviest impacts", "0")
+        browser.press_start()
+        after_one = heap_in_use(browser)
+        for _ in range(49):
+            browser.press_start()
+        after_fifty = heap_in_use(browser)
+        for kind, one, fifty in zip(["module", "script"], after_one, after_fifty):
+            figures.setdefault(f"{kind} heap in use after 1 run", []).append(one / 2**20)
+            figures.setdefault(f"{kind} heap in use after 50 runs", []).append(fifty / 2**20)
+        figures.setdefault("the board drawn afresh after 50 runs", []).append(
+            browser.run(REDRAW))
+    finally:
+        browser.close()
+
+
+def main():
+    repetitions = int(sys.argv[1]) if len(sys.argv) > 1 else 3
+    figures = {}
+    for _ in range(repetitions):
+        opening_and_first_run(figures)
+        harness(figures)
+        desktop_runs(figures)
+        for ratio in [1, 2]:
+            warm_runs(figures, ratio)
+        pace(figures)
+        heap(figures)
+    print(f"file: {PAGE.stat().st_size} bytes")
+    for name, values in sorted(figures.items()):
+        print(f"{name}: {statistics.median(values):.5g}")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,79 @@
+#include "display_list.h"
+
+#include <algorithm>
+#include <variant>
+
+namespace lumorix {
+
+namespace {
+
+float packed(Colour colour) {
+    return static_cast<float>(colour.packed());
+}
+
+float boxValue(int value) {
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+void DisplayList::append(std::span<const float> values) {
+    values_.insert(values_.end(), values.begin(), values.end());
+}
+
+void DisplayList::push(std::initializer_list<float> values) {
+    values_.insert(values_.end(), values);
+}
+
+void DisplayList::draw(const CanvasCall& call, const CanvasState& state) {
+    const auto width = static_cast<float>(state.drawWidth);
+    if (const auto* drawn = std::get_if<DrawLine>(&call)) {
+        push({line, drawn->x1, drawn->y1, drawn->x2, drawn->y2,
+              packed(drawn->colour.value_or(colours::foreground)), width});
+    } else if (const auto* drawn = std::get_if<DrawCircle>(&call)) {
+        const float fillColour =
+            state.fillStyle == FillStyle::solid ? packed(state.fillColour) : -1.0F;
+        push({circle, drawn->x, drawn->y, drawn->radius,
+              packed(drawn->colour.value_or(colours::foreground)), width, fillColour});
+    }
+}
+
+void DisplayList::fillBox(const Box& box, Colour colour) {
+    push({fill, boxValue(box.left), boxValue(box.top), boxValue(box.width), boxValue(box.height),
+          packed(colour)});
+}
+
+void DisplayList::paintLabel(std::size_t index, const LabelBoard::Label& label) {
+    push({DisplayList::label, static_cast<float>(index), boxValue(label.box.left),
+          boxValue(label.box.top), boxValue(label.box.width), boxValue(label.box.height)});
+}
+
+void DisplayList::paintBoard(const LabelBoard& board) {
+    fillBox({0, 0, clientWidth, clientHeight}, colours::background);
+    const auto labels = board.labels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        if (labels[i].visible)
+            paintLabel(i, labels[i]);
+    }
+}
+
+void DisplayList::paintLabelChanges(const LabelBoard& board, const LabelBoard::Repaint& repaint) {
+    if (repaint.invalid.empty())
+        return;
+    push({clip, static_cast<float>(repaint.invalid.size())});
+    for (const Box& box : repaint.invalid)
+        push({boxValue(box.left), boxValue(box.top), boxValue(box.width), boxValue(box.height)});
+    for (const Box& box : repaint.cleared)
+        fillBox(box, colours::background);
+    const auto labels = board.labels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const bool meetsChange =
+            std::any_of(repaint.invalid.begin(), repaint.invalid.end(),
+                        [&](const Box& box) { return intersects(box, labels[i].box); });
+        if (labels[i].visible && meetsChange)
+            paintLabel(i, labels[i]);
+    }
+    push({unclip});
+}
+
+} // namespace lumorix

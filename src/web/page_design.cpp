@@ -1,0 +1,256 @@
+#include "page_design.h"
+
+#include "canvas/colour.h"
+#include "design/label_board.h"
+#include "design/window_design.h"
+#include "design/window_texts.h"
+#include "page_texts.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace lumorix {
+
+namespace {
+
+// Writes JSON by hand: the document is small, and its strings are UTF-8 already.
+class JsonWriter {
+public:
+    const std::string& text() const { return text_; }
+
+    JsonWriter& beginObject() { return open('{'); }
+    JsonWriter& endObject() { return close('}'); }
+    JsonWriter& beginArray() { return open('['); }
+    JsonWriter& endArray() { return close(']'); }
+
+    JsonWriter& key(std::string_view name) {
+        separate();
+        quoted(name);
+        text_ += ':';
+        afterKey_ = true;
+        return *this;
+    }
+    JsonWriter& value(std::string_view string) {
+        separate();
+        quoted(string);
+        return *this;
+    }
+    JsonWriter& value(int number) {
+        separate();
+        text_ += std::to_string(number);
+        return *this;
+    }
+    JsonWriter& value(bool flag) {
+        separate();
+        text_ += flag ? "true" : "false";
+        return *this;
+    }
+    JsonWriter& value(const Box& box) {
+        return beginArray()
+            .value(box.left)
+            .value(box.top)
+            .value(box.width)
+            .value(box.height)
+            .endArray();
+    }
+    JsonWriter& value(const FontDesign& font) {
+        return beginObject()
+            .key("family")
+            .value(substituteFamily(font.family))
+            .key("size")
+            .value(font.pixelSize)
+            .key("bold")
+            .value(font.bold)
+            .endObject();
+    }
+
+private:
+    JsonWriter& open(char bracket) {
+        separate();
+        text_ += bracket;
+        first_ = true;
+        return *this;
+    }
+    JsonWriter& close(char bracket) {
+        text_ += bracket;
+        first_ = false;
+        return *this;
+    }
+    void separate() {
+        if (!first_ && !afterKey_)
+            text_ += ',';
+        first_ = false;
+        afterKey_ = false;
+    }
+    void quoted(std::string_view string) {
+        text_ += '"';
+        for (const char c : string) {
+            if (c == '"' || c == '\\') {
+                text_ += '\\';
+                text_ += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                text_ += escaped;
+            } else {
+                text_ += c;
+            }
+        }
+        text_ += '"';
+    }
+
+    std::string text_;
+    bool first_ = true;
+    bool afterKey_ = false;
+};
+
+void writeLabels(JsonWriter& json) {
+    json.key("labels").beginArray();
+    const LabelBoard startUp;
+    for (const LabelBoard::Label& label : startUp.labels()) {
+        json.beginObject()
+            .key("name")
+            .value(label.name)
+            .key("caption")
+            .value(label.design->caption)
+            .key("box")
+            .value(label.box)
+            .key("font")
+            .value(label.design->font)
+            .key("centred")
+            .value(label.design->centred)
+            .endObject();
+    }
+    json.endArray();
+}
+
+void writeControls(JsonWriter& json) {
+    json.key("buttons").beginArray();
+    for (const ButtonDesign& button : buttonDesigns()) {
+        json.beginObject()
+            .key("name")
+            .value(button.name)
+            .key("caption")
+            .value(button.caption)
+            .key("box")
+            .value(button.box)
+            .key("order")
+            .value(button.keyboardOrder)
+            .endObject();
+    }
+    json.endArray();
+
+    const SliderDesign& slider = sliderDesign();
+    json.key("slider")
+        .beginObject()
+        .key("name")
+        .value(slider.name)
+        .key("box")
+        .value(slider.box)
+        .key("minimum")
+        .value(slider.minimum)
+        .key("maximum")
+        .value(slider.maximum)
+        .key("order")
+        .value(slider.keyboardOrder)
+        .key("accessibleName")
+        .value(sliderName)
+        .key("description")
+        .value(sliderDescription)
+        .endObject();
+
+    json.key("frames").beginArray();
+    for (const FrameDesign& frame : frameDesigns()) {
+        json.beginObject()
+            .key("name")
+            .value(frame.name)
+            .key("caption")
+            .value(frame.caption)
+            .key("box")
+            .value(frame.box)
+            .key("font")
+            .value(frame.font)
+            .key("visible")
+            .value(frame.visible)
+            .key("field")
+            .value(static_cast<int>(frame.field))
+            .key("options")
+            .beginArray();
+        for (const OptionDesign& option : frame.options) {
+            json.beginObject()
+                .key("name")
+                .value(option.name)
+                .key("caption")
+                .value(option.caption)
+                .key("box")
+                .value(option.boxInFrame)
+                .key("order")
+                .value(option.keyboardOrder)
+                .key("text")
+                .value(option.text)
+                .endObject();
+        }
+        json.endArray().endObject();
+    }
+    json.endArray();
+}
+
+void writeFields(JsonWriter& json) {
+    json.key("fields").beginArray();
+    for (std::size_t i = 0; i < parameterFieldCount; ++i)
+        json.value(objectName(static_cast<ParameterField>(i)));
+    json.endArray();
+    json.key("slowdownField").value(static_cast<int>(ParameterField::nSpomaleni));
+    json.key("startUpSelections").beginArray();
+    for (const std::string_view name : startUpSelections())
+        json.value(name);
+    json.endArray();
+    json.key("startUpSlowdown").value(startUpSlowdown);
+}
+
+std::string cssColour(Colour colour) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red(), colour.green(), colour.blue());
+    return text;
+}
+
+} // namespace
+
+std::string pageDesignJson() {
+    JsonWriter json;
+    json.beginObject()
+        .key("title")
+        .value(titleBarText)
+        .key("width")
+        .value(clientWidth)
+        .key("height")
+        .value(clientHeight)
+        .key("background")
+        .value(cssColour(colours::background))
+        .key("defaultFont")
+        .value(defaultFont)
+        .key("buttonFont")
+        .value(buttonFont);
+    writeLabels(json);
+    writeControls(json);
+    writeFields(json);
+    json.key("texts")
+        .beginObject()
+        .key("drawingName")
+        .value(drawingName)
+        .key("emptyDrawingDescription")
+        .value(emptyDrawingDescription)
+        .key("programEnded")
+        .value(programEndedText)
+        .key("restart")
+        .value(restartCaption)
+        .key("fatalErrorTitle")
+        .value(fatalErrorTitle)
+        .key("fatalErrorButton")
+        .value(fatalErrorButton)
+        .endObject();
+    json.endObject();
+    return json.text();
+}
+
+} // namespace lumorix

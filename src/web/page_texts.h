@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace lumorix {
+
+// What the page says beyond the window's own texts, in Czech: a page cannot always close itself,
+// so when the program ends it says so, and offers to start it again.
+inline constexpr std::string_view programEndedText = "Program Lumorix skončil.";
+inline constexpr std::string_view restartCaption = "Spustit znovu";
+// The fatal error's dialog: its title, as on the desktop, and its one button.
+inline constexpr std::string_view fatalErrorTitle = "Lumorix";
+inline constexpr std::string_view fatalErrorButton = "OK";
+
+} // namespace lumorix
