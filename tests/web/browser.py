@@ -77,13 +77,15 @@ class Browser:
         return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
 
     def requests(self):
-        """The URLs the page asked for since the last call, beyond the page itself and data:."""
+        """The URLs the page asked for since the last call, beyond the page itself and data:.
+        The browser's own pages (chrome://, such as a first run's start page loading late) are
+        not the page's and never reach the network."""
         asked = []
         for entry in self.driver.get_log("performance"):
             message = json.loads(entry["message"])["message"]
             if message["method"] == "Network.requestWillBeSent":
                 url = message["params"]["request"]["url"]
-                if not url.startswith("data:") and url != PAGE.as_uri():
+                if not url.startswith(("data:", "chrome:")) and url != PAGE.as_uri():
                     asked.append(url)
         return asked
 
