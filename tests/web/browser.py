@@ -14,7 +14,8 @@ from selenium.webdriver.chrome.service import Service
 
 BUILD = pathlib.Path(os.environ.get("LUMORIX_WEB_BUILD",
                                     pathlib.Path(__file__).resolve().parents[2] / "build-web"))
-PAGE = BUILD / "lumorix.html"
+# The page as the tests build it, which can also write a field as no control could.
+PAGE = BUILD / "lumorix-test.html"
 
 
 class Browser:
@@ -67,6 +68,10 @@ class Browser:
 
     def wait_for_run_end(self, timeout=120):
         self.wait_for("!window.lumorixTestHook.running()", timeout)
+
+    def wait_until_idle(self, timeout=120):
+        """Until no run plays and the board is not being drawn afresh."""
+        self.wait_for("!window.lumorixTestHook.busy()", timeout)
 
     def board_png(self, path):
         """Saves the drawing board, at the page's pixels, as a PNG."""
