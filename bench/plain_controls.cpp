@@ -105,8 +105,7 @@ int main(int argc, char* argv[]) {
     window.setPalette(surface);
     window.setFont(font(defaultFont));
     addControls(window);
-    QuitAfterFirstPaint quit;
-    window.installEventFilter(&quit);
     window.show();
+    const EndAtFirstPaint end(window);
     return QApplication::exec();
 }

@@ -14,8 +14,7 @@ int main(int argc, char* argv[]) {
     lumorix::setUpLookAndFeel();
 
     lumorix::InterferenceWindow window;
-    QuitAfterFirstPaint quit;
-    window.installEventFilter(&quit);
     window.show();
+    const EndAtFirstPaint end(window);
     return QApplication::exec();
 }
