@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     lumorix::setUpLookAndFeel();
 
     lumorix::InterferenceWindow window;
+    lumorix::setUpIconAndLanguageAfterFirstPaint(window);
     window.show();
     const EndAtFirstPaint end(window);
     return QApplication::exec();
