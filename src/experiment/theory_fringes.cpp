@@ -63,8 +63,9 @@ TheoryFringes fringesOf(const Apparatus& scene) {
         if (scanned(row))
             fringes.dark.push_back(row);
     }
-    std::ranges::sort(fringes.bright, {}, &BrightFringe::row);
-    std::ranges::sort(fringes.dark);
+    std::sort(fringes.bright.begin(), fringes.bright.end(),
+              [](const BrightFringe& a, const BrightFringe& b) { return a.row < b.row; });
+    std::sort(fringes.dark.begin(), fringes.dark.end());
     return fringes;
 }
 
