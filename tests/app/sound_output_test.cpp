@@ -1,0 +1,166 @@
+#include "app/pulse_sound_device.h"
+#include "app/sound_output.h"
+#include "sound/synthesiser.h"
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <future>
+#include <gtest/gtest.h>
+#include <limits>
+#include <mutex>
+
+namespace lumorix {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int sampleRate = 48000;
+// Long enough for any machine; only a fault waits this long.
+constexpr auto hangGuard = 60s;
+
+// What a stand-in for the device has received. The device can hold the playback thread back, as a
+// full device buffer does, until the test lets it write more.
+struct Recording {
+    std::vector<float> samples;
+    std::size_t room = std::numeric_limits<std::size_t>::max();
+    bool drained = false;
+
+    bool waitFor(std::size_t count) {
+        std::unique_lock lock(mutex);
+        return changed.wait_for(lock, hangGuard, [&] { return samples.size() >= count; });
+    }
+    void makeRoom(std::size_t total) {
+        const std::lock_guard lock(mutex);
+        room = total;
+        changed.notify_all();
+    }
+    std::vector<float> received() {
+        const std::lock_guard lock(mutex);
+        return samples;
+    }
+
+    std::mutex mutex;
+    std::condition_variable changed;
+};
+
+class RecordingDevice final : public SoundDevice {
+public:
+    explicit RecordingDevice(std::shared_ptr<Recording> recording)
+        : recording_(std::move(recording)) {}
+
+    int sampleRate() const override { return lumorix::sampleRate; }
+    bool write(std::span<const float> samples) override {
+        std::unique_lock lock(recording_->mutex);
+        recording_->changed.wait(lock,
+                                 [&] { return recording_->samples.size() < recording_->room; });
+        recording_->samples.insert(recording_->samples.end(), samples.begin(), samples.end());
+        recording_->changed.notify_all();
+        return true;
+    }
+    std::chrono::microseconds latency() override { return 0us; }
+    void drain() override {
+        const std::lock_guard lock(recording_->mutex);
+        recording_->drained = true;
+    }
+
+private:
+    std::shared_ptr<Recording> recording_;
+};
+
+SoundOutput::Opener recordInto(std::shared_ptr<Recording> recording) {
+    return [recording]() -> std::variant<std::unique_ptr<SoundDevice>, SoundFailure> {
+        return std::make_unique<RecordingDevice>(recording);
+    };
+}
+
+void noFailureExpected(const SoundFailure& failure) {
+    ADD_FAILURE() << "the device failed: " << failure.detail;
+}
+
+std::vector<float> synthesised(const RunSound& sound) {
+    RunSynthesiser synthesiser(sound, sampleRate);
+    std::vector<float> samples(10 * sampleRate);
+    samples.resize(synthesiser.render(samples));
+    return samples;
+}
+
+TEST(SoundOutput, TheDeviceReceivesARunsSoundWholeAndInOrder) {
+    const RunSound sound = soundOfRun(ParameterTexts("200", "15", "2", "2", "1"), RandomSequence());
+    const std::vector<float> expected = synthesised(sound);
+    // 399 steps of 3 ms, then the 10 ms fade.
+    ASSERT_EQ(expected.size(), (399 * 3 + 10) * sampleRate / 1000);
+    const auto recording = std::make_shared<Recording>();
+    {
+        SoundOutput output(recordInto(recording), noFailureExpected);
+        output.play(sound);
+        ASSERT_TRUE(recording->waitFor(expected.size()));
+    }
+    EXPECT_EQ(recording->received(), expected);
+    EXPECT_TRUE(recording->drained) << "the program ended before its sound was heard";
+}
+
+TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
+    const RunSound sound = soundOfRun(ParameterTexts("200", "15", "2", "0", "1"), RandomSequence());
+    const auto recording = std::make_shared<Recording>();
+    // Deep into the run, in the bright fringe on the axis.
+    const std::size_t beforeStop = 600 * sampleRate / 1000;
+    recording->makeRoom(beforeStop);
+    {
+        SoundOutput output(recordInto(recording), noFailureExpected);
+        output.play(sound);
+        ASSERT_TRUE(recording->waitFor(beforeStop));
+        output.stop();
+        recording->makeRoom(std::numeric_limits<std::size_t>::max());
+    }
+    const std::vector<float> samples = recording->received();
+    // What the playback thread had in hand, then the fade.
+    EXPECT_LE(samples.size(), beforeStop + (5 + 5 + 10) * sampleRate / 1000);
+    EXPECT_GT(std::abs(samples[beforeStop - 100]), 0) << "stopped in silence, so proves nothing";
+    EXPECT_LT(std::abs(samples.back()), 1e-3);
+    for (std::size_t n = beforeStop; n < samples.size(); ++n)
+        ASSERT_LT(std::abs(samples[n] - samples[n - 1]), 0.06) << "sample " << n;
+}
+
+TEST(PulseSoundDevice, WithoutAServerItFailsCleanlyAndTheOutputStaysSilent) {
+    // Each test runs in a process of its own: nothing has asked for sound before.
+    ASSERT_EQ(dlopen(PulseStream{}.library, RTLD_LAZY | RTLD_NOLOAD), nullptr)
+        << "the sound library is loaded before sound is turned on";
+    setenv("PULSE_SERVER", "unix:/nonexistent", 1);
+
+    const auto opened = openPulseSoundDevice(PulseStream{});
+    ASSERT_TRUE(std::holds_alternative<SoundFailure>(opened));
+    EXPECT_EQ(std::get<SoundFailure>(opened).reason, SoundFailure::Reason::noServer)
+        << std::get<SoundFailure>(opened).detail;
+
+    std::promise<SoundFailure> reported;
+    int reports = 0;
+    {
+        SoundOutput output([] { return openPulseSoundDevice(PulseStream{}); },
+                           [&](const SoundFailure& failure) {
+                               if (++reports == 1)
+                                   reported.set_value(failure);
+                           });
+        auto failure = reported.get_future();
+        ASSERT_EQ(failure.wait_for(hangGuard), std::future_status::ready);
+        EXPECT_EQ(failure.get().reason, SoundFailure::Reason::noServer);
+        output.play(soundOfRun(ParameterTexts("200", "15", "2", "0", "1"), RandomSequence()));
+        output.stop();
+    }
+    EXPECT_EQ(reports, 1);
+}
+
+TEST(PulseSoundDevice, WithoutTheLibraryItFailsCleanly) {
+    PulseStream stream;
+    stream.library = "libpulse-simple-absent.so.0";
+    const auto opened = openPulseSoundDevice(stream);
+    ASSERT_TRUE(std::holds_alternative<SoundFailure>(opened));
+    EXPECT_EQ(std::get<SoundFailure>(opened).reason, SoundFailure::Reason::noLibrary);
+    EXPECT_NE(std::get<SoundFailure>(opened).detail.find("libpulse-simple-absent"),
+              std::string::npos);
+}
+
+} // namespace
+} // namespace lumorix
