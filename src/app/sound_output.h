@@ -3,6 +3,7 @@
 #include "sound/run_sound.h"
 #include "sound_device.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -14,15 +15,21 @@
 namespace lumorix {
 
 // Plays the sounds of runs on a playback thread of its own, which opens the device, renders the
-// samples and waits on the device, so that the caller never waits for any of it.
+// samples and waits on the device, so that the caller never waits for any of it. A sound keeps the
+// time of the run it belongs to: should the device fall behind (a busy machine can leave it
+// without samples for a moment, and it then plays on from where it stopped), the sound skips
+// what it is late by.
 class SoundOutput {
 public:
+    using Clock = std::chrono::steady_clock;
     using Opener = std::function<std::variant<std::unique_ptr<SoundDevice>, SoundFailure>()>;
     using FailureReport = std::function<void(const SoundFailure&)>;
 
     // Opens the device with open, on the playback thread. A failure, in opening or later, is
-    // reported once, on that thread (pass it on to your own), and the output stays silent.
-    SoundOutput(Opener open, FailureReport failed);
+    // reported once, on that thread (pass it on to your own), and the output stays silent. now
+    // tells the time the runs keep.
+    SoundOutput(Opener open, FailureReport failed,
+                std::function<Clock::time_point()> now = Clock::now);
     // What still sounds fades out and is heard out before the thread ends.
     ~SoundOutput();
     SoundOutput(const SoundOutput&) = delete;
@@ -35,12 +42,18 @@ public:
     void stop();
 
 private:
+    struct Request {
+        RunSound sound;
+        Clock::time_point start;
+    };
+
     void playback(const Opener& open, const FailureReport& failed);
     void playOn(SoundDevice& device, const FailureReport& failed);
 
+    std::function<Clock::time_point()> now_;
     std::mutex mutex_;
     std::condition_variable wake_;
-    std::optional<RunSound> toPlay_;
+    std::optional<Request> toPlay_;
     bool toStop_ = false;
     bool closing_ = false;
     // Last, so that it starts once everything it uses is there.

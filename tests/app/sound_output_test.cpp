@@ -2,6 +2,7 @@
 #include "app/sound_output.h"
 #include "sound/synthesiser.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -21,11 +22,15 @@ constexpr int sampleRate = 48000;
 // Long enough for any machine; only a fault waits this long.
 constexpr auto hangGuard = 60s;
 
-// What a stand-in for the device has received. The device can hold the playback thread back, as a
-// full device buffer does, until the test lets it write more.
+// What a stand-in for the device has received. Time stands still for it (frozenClock): nothing it
+// has received has been heard yet. It can hold the playback thread back, as a full device buffer
+// does, until the test lets it take more, and it can fall behind, as a device does that was left
+// without samples for a moment.
 struct Recording {
     std::vector<float> samples;
     std::size_t room = std::numeric_limits<std::size_t>::max();
+    std::size_t behindFrom = std::numeric_limits<std::size_t>::max();
+    std::chrono::microseconds behindBy{0};
     bool drained = false;
 
     bool waitFor(std::size_t count) {
@@ -60,7 +65,12 @@ public:
         recording_->changed.notify_all();
         return true;
     }
-    std::chrono::microseconds latency() override { return 0us; }
+    std::chrono::microseconds latency() override {
+        const std::lock_guard lock(recording_->mutex);
+        const std::size_t received = recording_->samples.size();
+        return received * 1'000'000us / lumorix::sampleRate +
+               (received >= recording_->behindFrom ? recording_->behindBy : 0us);
+    }
     void drain() override {
         const std::lock_guard lock(recording_->mutex);
         recording_->drained = true;
@@ -69,6 +79,10 @@ public:
 private:
     std::shared_ptr<Recording> recording_;
 };
+
+SoundOutput::Clock::time_point frozenClock() {
+    return SoundOutput::Clock::time_point{};
+}
 
 SoundOutput::Opener recordInto(std::shared_ptr<Recording> recording) {
     return [recording]() -> std::variant<std::unique_ptr<SoundDevice>, SoundFailure> {
@@ -94,7 +108,7 @@ TEST(SoundOutput, TheDeviceReceivesARunsSoundWholeAndInOrder) {
     ASSERT_EQ(expected.size(), (399 * 3 + 10) * sampleRate / 1000);
     const auto recording = std::make_shared<Recording>();
     {
-        SoundOutput output(recordInto(recording), noFailureExpected);
+        SoundOutput output(recordInto(recording), noFailureExpected, frozenClock);
         output.play(sound);
         ASSERT_TRUE(recording->waitFor(expected.size()));
     }
@@ -109,7 +123,7 @@ TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
     const std::size_t beforeStop = 600 * sampleRate / 1000;
     recording->makeRoom(beforeStop);
     {
-        SoundOutput output(recordInto(recording), noFailureExpected);
+        SoundOutput output(recordInto(recording), noFailureExpected, frozenClock);
         output.play(sound);
         ASSERT_TRUE(recording->waitFor(beforeStop));
         output.stop();
@@ -122,6 +136,28 @@ TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
     EXPECT_LT(std::abs(samples.back()), 1e-3);
     for (std::size_t n = beforeStop; n < samples.size(); ++n)
         ASSERT_LT(std::abs(samples[n] - samples[n - 1]), 0.06) << "sample " << n;
+}
+
+TEST(SoundOutput, ADeviceThatFellBehindSkipsWhatItIsLateBy) {
+    const RunSound sound = soundOfRun(ParameterTexts("200", "15", "2", "2", "1"), RandomSequence());
+    const std::vector<float> expected = synthesised(sound);
+    const std::size_t untilBehind = 300 * sampleRate / 1000;
+    const std::size_t skipped = 100 * sampleRate / 1000;
+    const auto recording = std::make_shared<Recording>();
+    recording->behindFrom = untilBehind;
+    recording->behindBy = 100ms;
+    {
+        SoundOutput output(recordInto(recording), noFailureExpected, frozenClock);
+        output.play(sound);
+        ASSERT_TRUE(recording->waitFor(expected.size() - skipped));
+    }
+    const std::vector<float> samples = recording->received();
+    ASSERT_EQ(samples.size(), expected.size() - skipped);
+    // Whole until the device fell behind, and from a block later on, in time with the run.
+    EXPECT_TRUE(std::equal(samples.begin(), samples.begin() + untilBehind, expected.begin()));
+    const std::size_t onTime = untilBehind + 5 * sampleRate / 1000;
+    EXPECT_TRUE(
+        std::equal(samples.begin() + onTime, samples.end(), expected.begin() + onTime + skipped));
 }
 
 TEST(PulseSoundDevice, WithoutAServerItFailsCleanlyAndTheOutputStaysSilent) {
