@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <future>
@@ -22,16 +23,18 @@ constexpr int sampleRate = 48000;
 // Long enough for any machine; only a fault waits this long.
 constexpr auto hangGuard = 60s;
 
-// What a stand-in for the device has received. Time stands still for it (frozenClock): nothing it
-// has received has been heard yet. It can hold the playback thread back, as a full device buffer
-// does, until the test lets it take more, and it can fall behind, as a device does that was left
-// without samples for a moment.
+// A stand-in for the device, which records what it receives. Time stands still for it
+// (frozenClock): nothing it has received has been heard yet. It can hold the playback thread back,
+// as a full device buffer does, until the test makes room, and it can fall behind, as a device
+// does that was left without samples for a moment. It outlives the output that owns its device.
 struct Recording {
-    std::vector<float> samples;
+    std::vector<float> samples; // read once the output has gone
     std::size_t room = std::numeric_limits<std::size_t>::max();
     std::size_t behindFrom = std::numeric_limits<std::size_t>::max();
     std::chrono::microseconds behindBy{0};
     bool drained = false;
+    std::mutex mutex;
+    std::condition_variable changed;
 
     bool waitFor(std::size_t count) {
         std::unique_lock lock(mutex);
@@ -42,52 +45,38 @@ struct Recording {
         room = total;
         changed.notify_all();
     }
-    std::vector<float> received() {
-        const std::lock_guard lock(mutex);
-        return samples;
-    }
 
-    std::mutex mutex;
-    std::condition_variable changed;
-};
-
-class RecordingDevice final : public SoundDevice {
-public:
-    explicit RecordingDevice(std::shared_ptr<Recording> recording)
-        : recording_(std::move(recording)) {}
-
-    int sampleRate() const override { return lumorix::sampleRate; }
-    bool write(std::span<const float> samples) override {
-        std::unique_lock lock(recording_->mutex);
-        recording_->changed.wait(lock,
-                                 [&] { return recording_->samples.size() < recording_->room; });
-        recording_->samples.insert(recording_->samples.end(), samples.begin(), samples.end());
-        recording_->changed.notify_all();
-        return true;
+    SoundOutput::Opener device() {
+        struct Device final : SoundDevice {
+            explicit Device(Recording& recording)
+                : to(recording) {}
+            int sampleRate() const override { return lumorix::sampleRate; }
+            bool write(std::span<const float> samples) override {
+                std::unique_lock lock(to.mutex);
+                to.changed.wait(lock, [&] { return to.samples.size() < to.room; });
+                to.samples.insert(to.samples.end(), samples.begin(), samples.end());
+                to.changed.notify_all();
+                return true;
+            }
+            std::chrono::microseconds latency() override {
+                const std::lock_guard lock(to.mutex);
+                return to.samples.size() * 1'000'000us / lumorix::sampleRate +
+                       (to.samples.size() >= to.behindFrom ? to.behindBy : 0us);
+            }
+            void drain() override {
+                const std::lock_guard lock(to.mutex);
+                to.drained = true;
+            }
+            Recording& to;
+        };
+        return [this]() -> std::variant<std::unique_ptr<SoundDevice>, SoundFailure> {
+            return std::make_unique<Device>(*this);
+        };
     }
-    std::chrono::microseconds latency() override {
-        const std::lock_guard lock(recording_->mutex);
-        const std::size_t received = recording_->samples.size();
-        return received * 1'000'000us / lumorix::sampleRate +
-               (received >= recording_->behindFrom ? recording_->behindBy : 0us);
-    }
-    void drain() override {
-        const std::lock_guard lock(recording_->mutex);
-        recording_->drained = true;
-    }
-
-private:
-    std::shared_ptr<Recording> recording_;
 };
 
 SoundOutput::Clock::time_point frozenClock() {
     return SoundOutput::Clock::time_point{};
-}
-
-SoundOutput::Opener recordInto(std::shared_ptr<Recording> recording) {
-    return [recording]() -> std::variant<std::unique_ptr<SoundDevice>, SoundFailure> {
-        return std::make_unique<RecordingDevice>(recording);
-    };
 }
 
 void noFailureExpected(const SoundFailure& failure) {
@@ -101,35 +90,20 @@ std::vector<float> synthesised(const RunSound& sound) {
     return samples;
 }
 
-TEST(SoundOutput, TheDeviceReceivesARunsSoundWholeAndInOrder) {
-    const RunSound sound = soundOfRun(ParameterTexts("200", "15", "2", "2", "1"), RandomSequence());
-    const std::vector<float> expected = synthesised(sound);
-    // 399 steps of 3 ms, then the 10 ms fade.
-    ASSERT_EQ(expected.size(), (399 * 3 + 10) * sampleRate / 1000);
-    const auto recording = std::make_shared<Recording>();
-    {
-        SoundOutput output(recordInto(recording), noFailureExpected, frozenClock);
-        output.play(sound);
-        ASSERT_TRUE(recording->waitFor(expected.size()));
-    }
-    EXPECT_EQ(recording->received(), expected);
-    EXPECT_TRUE(recording->drained) << "the program ended before its sound was heard";
-}
-
 TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
     const RunSound sound = soundOfRun(ParameterTexts("200", "15", "2", "0", "1"), RandomSequence());
-    const auto recording = std::make_shared<Recording>();
+    Recording recording;
     // Deep into the run, in the bright fringe on the axis.
     const std::size_t beforeStop = 600 * sampleRate / 1000;
-    recording->makeRoom(beforeStop);
+    recording.makeRoom(beforeStop);
     {
-        SoundOutput output(recordInto(recording), noFailureExpected, frozenClock);
+        SoundOutput output(recording.device(), noFailureExpected, frozenClock);
         output.play(sound);
-        ASSERT_TRUE(recording->waitFor(beforeStop));
+        ASSERT_TRUE(recording.waitFor(beforeStop));
         output.stop();
-        recording->makeRoom(std::numeric_limits<std::size_t>::max());
+        recording.makeRoom(std::numeric_limits<std::size_t>::max());
     }
-    const std::vector<float> samples = recording->received();
+    const std::vector<float>& samples = recording.samples;
     // What the playback thread had in hand, then the fade.
     EXPECT_LE(samples.size(), beforeStop + (5 + 5 + 10) * sampleRate / 1000);
     EXPECT_GT(std::abs(samples[beforeStop - 100]), 0) << "stopped in silence, so proves nothing";
@@ -138,26 +112,30 @@ TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
         ASSERT_LT(std::abs(samples[n] - samples[n - 1]), 0.06) << "sample " << n;
 }
 
-TEST(SoundOutput, ADeviceThatFellBehindSkipsWhatItIsLateBy) {
+TEST(SoundOutput, TheDeviceReceivesARunsSoundInOrderAndInTimeEvenWhenItFallsBehind) {
     const RunSound sound = soundOfRun(ParameterTexts("200", "15", "2", "2", "1"), RandomSequence());
     const std::vector<float> expected = synthesised(sound);
+    // 399 steps of 3 ms, then the 10 ms fade.
+    ASSERT_EQ(expected.size(), (399 * 3 + 10) * sampleRate / 1000);
+    // After 300 ms the device is 100 ms late.
     const std::size_t untilBehind = 300 * sampleRate / 1000;
     const std::size_t skipped = 100 * sampleRate / 1000;
-    const auto recording = std::make_shared<Recording>();
-    recording->behindFrom = untilBehind;
-    recording->behindBy = 100ms;
+    Recording recording;
+    recording.behindFrom = untilBehind;
+    recording.behindBy = 100ms;
     {
-        SoundOutput output(recordInto(recording), noFailureExpected, frozenClock);
+        SoundOutput output(recording.device(), noFailureExpected, frozenClock);
         output.play(sound);
-        ASSERT_TRUE(recording->waitFor(expected.size() - skipped));
+        ASSERT_TRUE(recording.waitFor(expected.size() - skipped));
     }
-    const std::vector<float> samples = recording->received();
+    const std::vector<float>& samples = recording.samples;
     ASSERT_EQ(samples.size(), expected.size() - skipped);
     // Whole until the device fell behind, and from a block later on, in time with the run.
     EXPECT_TRUE(std::equal(samples.begin(), samples.begin() + untilBehind, expected.begin()));
     const std::size_t onTime = untilBehind + 5 * sampleRate / 1000;
     EXPECT_TRUE(
         std::equal(samples.begin() + onTime, samples.end(), expected.begin() + onTime + skipped));
+    EXPECT_TRUE(recording.drained) << "the program ended before its sound was heard";
 }
 
 TEST(PulseSoundDevice, WithoutAServerItFailsCleanlyAndTheOutputStaysSilent) {
@@ -165,12 +143,6 @@ TEST(PulseSoundDevice, WithoutAServerItFailsCleanlyAndTheOutputStaysSilent) {
     ASSERT_EQ(dlopen(PulseStream{}.library, RTLD_LAZY | RTLD_NOLOAD), nullptr)
         << "the sound library is loaded before sound is turned on";
     setenv("PULSE_SERVER", "unix:/nonexistent", 1);
-
-    const auto opened = openPulseSoundDevice(PulseStream{});
-    ASSERT_TRUE(std::holds_alternative<SoundFailure>(opened));
-    EXPECT_EQ(std::get<SoundFailure>(opened).reason, SoundFailure::Reason::noServer)
-        << std::get<SoundFailure>(opened).detail;
-
     std::promise<SoundFailure> reported;
     int reports = 0;
     {
@@ -181,7 +153,8 @@ TEST(PulseSoundDevice, WithoutAServerItFailsCleanlyAndTheOutputStaysSilent) {
                            });
         auto failure = reported.get_future();
         ASSERT_EQ(failure.wait_for(hangGuard), std::future_status::ready);
-        EXPECT_EQ(failure.get().reason, SoundFailure::Reason::noServer);
+        const SoundFailure why = failure.get();
+        EXPECT_EQ(why.reason, SoundFailure::Reason::noServer) << why.detail;
         output.play(soundOfRun(ParameterTexts("200", "15", "2", "0", "1"), RandomSequence()));
         output.stop();
     }

@@ -50,10 +50,11 @@ inline std::vector<ParameterTexts> everyGeometry(const char* mode) {
 }
 
 inline std::string geometryText(const ParameterFields& fields) {
-    return "distance " + fields.text(ParameterField::nVzdalenost) + ", offset " +
-           fields.text(ParameterField::nOdchylka) + ", frequency " +
-           fields.text(ParameterField::nKmitocet) + ", mode " +
-           fields.text(ParameterField::nInterference);
+    std::string text = "fields";
+    for (const ParameterField field : {ParameterField::nVzdalenost, ParameterField::nOdchylka,
+                                       ParameterField::nKmitocet, ParameterField::nInterference})
+        text += ' ' + fields.text(field);
+    return text;
 }
 
 // The steps of one run made with the fields from the random sequence's present state.

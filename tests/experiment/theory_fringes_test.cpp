@@ -20,20 +20,16 @@ struct Bars {
     }
 
     double at(int row) const { return lengths[static_cast<std::size_t>(499 - row)]; }
-    // Whether the bar of the row is at least (atLeast) or at most as long as its neighbours.
-    bool extreme(int row, bool atLeast) const {
-        for (const int neighbour : {row - 1, row + 1}) {
-            if (neighbour < 101 || neighbour > 499)
-                continue;
-            if (atLeast ? at(neighbour) > at(row) : at(neighbour) < at(row))
-                return false;
-        }
-        return true;
-    }
-    // Whether a row within one scan step of the mark is such an extreme.
+    // Whether a row within one scan step of the mark has a bar at least (atLeast) or at most as
+    // long as its neighbours'.
     bool extremeNear(double mark, bool atLeast) const {
-        for (int row = static_cast<int>(std::floor(mark)) - 1; row <= std::ceil(mark) + 1; ++row) {
-            if (row >= 101 && row <= 499 && std::abs(row - mark) <= 1 && extreme(row, atLeast))
+        const auto beyond = [&](int row, int neighbour) {
+            return neighbour >= 101 && neighbour <= 499 &&
+                   (atLeast ? at(neighbour) > at(row) : at(neighbour) < at(row));
+        };
+        for (int row = std::max(101, int(std::ceil(mark - 1))); row <= std::min(499.0, mark + 1);
+             ++row) {
+            if (!beyond(row, row - 1) && !beyond(row, row + 1))
                 return true;
         }
         return false;
@@ -79,44 +75,27 @@ TEST(TheoryFringes, MarksLieWhereThePathsDifferByWholeOrHalfWavelengths) {
                    wavelength;
         };
         const TheoryFringes fringes = theoryFringes(geometry);
-        std::vector<double> brightRows;
         for (const BrightFringe& bright : fringes.bright) {
             EXPECT_NEAR(difference(bright.row), bright.order, 1e-9);
             // Order 0 on the axis, the orders rising towards hole A, up the detector.
             EXPECT_EQ(bright.order > 0, bright.row < 300 - 1e-9) << "order " << bright.order;
             EXPECT_EQ(bright.order == 0, std::abs(bright.row - 300) < 1e-9);
-            brightRows.push_back(bright.row);
         }
         for (const double dark : fringes.dark) {
             const double halves = difference(dark) - 0.5;
             EXPECT_NEAR(halves, std::round(halves), 1e-9) << "dark row " << dark;
         }
-        // From the top of the scanned span down.
-        for (const std::vector<double>* rows : {&std::as_const(brightRows), &fringes.dark}) {
-            EXPECT_TRUE(std::ranges::is_sorted(*rows));
-            EXPECT_TRUE(
-                std::ranges::all_of(*rows, [](double row) { return row >= 101 && row <= 499; }));
-        }
     }
 }
 
 TEST(TheoryFringes, NoMarksWhereThereIsNoPatternToMark) {
-    // Holes that coincide light the whole detector alike: one fringe everywhere, nothing to mark.
-    for (const ParameterTexts& geometry : everyGeometry("1")) {
-        if (geometry.text(ParameterField::nOdchylka) != "0")
-            continue;
-        SCOPED_TRACE(geometryText(geometry));
-        const Bars bars(geometry);
-        EXPECT_LT(*std::ranges::max_element(bars.lengths) - *std::ranges::min_element(bars.lengths),
-                  1e-3);
-        const TheoryFringes fringes = theoryFringes(geometry);
-        EXPECT_TRUE(fringes.bright.empty());
-        EXPECT_TRUE(fringes.dark.empty());
-    }
-    for (const char* frequency : {"0", "1000", "Kmitočet"}) {
-        SCOPED_TRACE(frequency);
+    // Holes that coincide or an arrow that never turns light the whole detector alike; fringes
+    // finer than the rows, and fields that are no numbers, cannot be shown.
+    for (const auto& [offset, frequency] :
+         {std::pair{"0", "2"}, {"0", "0.1"}, {"15", "0"}, {"15", "1000"}, {"15", "Kmitočet"}}) {
+        SCOPED_TRACE(testing::Message() << "offset " << offset << ", frequency " << frequency);
         const TheoryFringes fringes =
-            theoryFringes(ParameterTexts("200", "15", frequency, "1", "1"));
+            theoryFringes(ParameterTexts("200", offset, frequency, "1", "1"));
         EXPECT_TRUE(fringes.bright.empty());
         EXPECT_TRUE(fringes.dark.empty());
     }
