@@ -15,7 +15,19 @@ constexpr std::pair<std::string_view, std::string_view> patternDescriptions[] = 
           "dopadá."},
 };
 
+constexpr BoardCommandDesign boardCommands[] = {
+    {copyPictureCommand, "Ctrl+C", false},
+    {savePictureCommand, "Ctrl+S", false},
+    {cleanBoardCommand, "Ctrl+N", false},
+    {fullScreenCommand, "F11", true},
+    {helpCommand, "F1", false},
+};
+
 } // namespace
+
+std::span<const BoardCommandDesign> boardCommandDesigns() {
+    return boardCommands;
+}
 
 std::string fatalErrorMessage(const FatalError& error) {
     return "Chyba za běhu číslo " + std::to_string(error.number()) + ":\n" + error.description();

@@ -2,6 +2,7 @@
 
 #include "core/fatal_error.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,6 +34,15 @@ inline constexpr std::string_view savePictureCommand = "Uložit obrázek…";
 inline constexpr std::string_view cleanBoardCommand = "Nový obrazec";
 inline constexpr std::string_view fullScreenCommand = "Celá obrazovka";
 inline constexpr std::string_view helpCommand = "Nápověda";
+
+// The context menu's entries, in its order: the command's caption, the key that the menu and
+// the help name for it, and whether the entry is one that is on or off.
+struct BoardCommandDesign {
+    std::string_view caption;
+    std::string_view key;
+    bool checkable;
+};
+std::span<const BoardCommandDesign> boardCommandDesigns();
 
 // Saving the picture: the dialog's title, the file type it offers, the name it proposes for a
 // picture saved at a time given as "YYYY-MM-DD-hhmm", and the message when the file cannot be

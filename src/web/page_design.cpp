@@ -1,6 +1,7 @@
 #include "page_design.h"
 
 #include "canvas/colour.h"
+#include "design/help_text.h"
 #include "design/label_board.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
@@ -262,7 +263,27 @@ std::string pageDesignJson() {
         .value(fatalErrorTitle)
         .key("fatalErrorButton")
         .value(fatalErrorButton)
+        .key("helpTitle")
+        .value(helpTitle)
+        .key("help")
+        .value(helpHtml())
+        .key("close")
+        .value(closeCaption)
+        .key("boardMenu")
+        .value(boardMenuName)
         .endObject();
+    json.key("commands").beginArray();
+    for (const BoardCommandDesign& command : boardCommandDesigns()) {
+        json.beginObject()
+            .key("caption")
+            .value(command.caption)
+            .key("key")
+            .value(command.key)
+            .key("checkable")
+            .value(command.checkable)
+            .endObject();
+    }
+    json.endArray();
     json.endObject();
     return json.text();
 }

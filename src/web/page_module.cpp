@@ -94,8 +94,17 @@ EMSCRIPTEN_KEEPALIVE double lumorix_advance(double now) {
     return progress.nextStep ? progress.nextStep->count() : -1.0;
 }
 
+// Ctrl+N: a clean board, whose picture it leaves in the paint list.
 EMSCRIPTEN_KEEPALIVE int lumorix_clean() {
-    return page().session.clean() ? 1 : 0;
+    if (!page().session.clean())
+        return 0;
+    page().paint = page().session.boardPaint();
+    return 1;
+}
+
+// The name a picture saved at a time given as "YYYY-MM-DD-hhmm" is offered under.
+EMSCRIPTEN_KEEPALIVE const char* lumorix_picture_file_name(const char* timeStamp) {
+    return handOut(lumorix::pictureFileName(timeStamp));
 }
 
 // The client area fitted into the browser's window: scale, left and top, in CSS pixels.
@@ -117,7 +126,7 @@ EMSCRIPTEN_KEEPALIVE int lumorix_redrawing() {
 // The next part of the redraw (0 none, 1 begin, 2 a run, 3 show), its drawing in the paint list.
 EMSCRIPTEN_KEEPALIVE int lumorix_next_redraw_part() {
     const lumorix::PageSession::RedrawPart part = page().session.nextRedrawPart();
-    page().paint = page().session.redrawPaint();
+    page().paint = page().session.boardPaint();
     return static_cast<int>(part);
 }
 

@@ -146,6 +146,8 @@ bool PageSession::clean() {
         return false;
     board_.clean(stream_.state());
     description_ = emptyDrawingDescription;
+    redrawn_.clear();
+    redrawn_.paintBoard(board_.labels());
     return true;
 }
 

@@ -57,8 +57,8 @@ public:
     // What the drawing shows, for assistive technology.
     std::string drawingDescription() const;
 
-    // A clean board, as at start-up; the fields and the random sequence go on. Refused while
-    // the board is busy.
+    // A clean board, as at start-up, to paint over the whole board (boardPaint()); the fields
+    // and the random sequence go on. Refused while the board is busy.
     bool clean();
 
     // The page would show the board at this pixel ratio now (see Board::showAt). Returns
@@ -73,8 +73,8 @@ public:
     enum class RedrawPart { none, begin, run, show };
     RedrawPart nextRedrawPart();
     double redrawPixelRatio() const { return board_.redrawPixelRatio(); }
-    // What to paint of the latest part, until the next.
-    std::span<const float> redrawPaint() const { return redrawn_.values(); }
+    // What to paint of the latest part of a redraw, or of a clean board, until the next.
+    std::span<const float> boardPaint() const { return redrawn_.values(); }
 
     // Input that the page holds, by its ticket: handed back when the board is idle, in order.
     bool inputMustWait() const { return queue_.mustWait(board_.busy()); }

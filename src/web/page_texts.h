@@ -11,5 +11,8 @@ inline constexpr std::string_view restartCaption = "Spustit znovu";
 // The fatal error's dialog: its title, as on the desktop, and its one button.
 inline constexpr std::string_view fatalErrorTitle = "Lumorix";
 inline constexpr std::string_view fatalErrorButton = "OK";
+// The help's one button, and the name of the drawing board's menu of commands.
+inline constexpr std::string_view closeCaption = "Zavřít";
+inline constexpr std::string_view boardMenuName = "Příkazy obrazce";
 
 } // namespace lumorix

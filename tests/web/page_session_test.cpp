@@ -52,7 +52,7 @@ struct Page {
                 aside.clear();
             if (part == PageSession::RedrawPart::show || part == PageSession::RedrawPart::none)
                 return aside;
-            aside.insert(aside.end(), session.redrawPaint().begin(), session.redrawPaint().end());
+            aside.insert(aside.end(), session.boardPaint().begin(), session.boardPaint().end());
         }
     }
 };

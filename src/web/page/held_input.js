@@ -16,7 +16,8 @@ function takeInput(module, api, controls, shouldIgnore) {
             return;
         const input = {
             type: event.type, target: event.target, key: event.key, shiftKey: event.shiftKey,
-            ctrlKey: event.ctrlKey || event.metaKey, clientX: event.clientX,
+            ctrlKey: event.ctrlKey || event.metaKey, clientX: event.clientX, clientY: event.clientY,
+            pointerId: event.pointerId, pointerType: event.pointerType,
         };
         if (event.type === "mousedown" || (event.type === "keyup" && event.key === " ")) {
             event.preventDefault(); // the page, not the browser, moves the focus and presses
@@ -34,8 +35,8 @@ function takeInput(module, api, controls, shouldIgnore) {
         if (controls.handle(input))
             event.preventDefault();
     }
-    for (const type of ["keydown", "keyup", "click", "mousedown", "pointerdown", "pointermove",
-                        "pointerup"])
+    for (const type of ["keydown", "keyup", "click", "contextmenu", "mousedown", "pointerdown",
+                        "pointermove", "pointerup", "pointercancel", "lostpointercapture"])
         window.addEventListener(type, arrived, true);
 
     return {

@@ -36,29 +36,29 @@ async function main() {
     const slider = createSlider(design, client, api);
     const tabOrder = createTabOrder([...buttons.tabStops, ...frames.tabStops, ...slider.tabStops]);
 
-    // Ctrl+C: the picture as it is shown, labels included, at the board's pixels, as a PNG.
-    let lastCopy = null;
-    function copyPicture() {
-        board.picture((png) => {
-            lastCopy = { size: board.size(), bytes: png.size };
-            if (navigator.clipboard && window.ClipboardItem)
-                navigator.clipboard.write([new ClipboardItem({ "image/png": png })]).catch(() => {});
-        });
-    }
+    const commands = createCommands(design, api, board, createHelpDialog(design.texts));
+    const menu = createContextMenu(design.texts, commands.entries);
 
     function handle(input) {
-        if (input.type === "keydown" && input.ctrlKey && (input.key === "c" || input.key === "C")) {
-            copyPicture();
+        if (menu.handle(input) || commands.handleKey(input))
             return true;
-        }
         if (input.type === "keydown" && input.key === "Tab") {
             tabOrder.move(input.shiftKey);
             return true;
         }
         return [buttons, frames, slider].some((control) => control.handle(input));
     }
+    // What happens in a dialog is the dialog's; a pointer is the page's where it meets the
+    // client area or the menu, but a request for the menu anywhere.
+    function isNotThePages(event) {
+        const target = event.target instanceof Element ? event.target : document.body;
+        if (ending.ended() || target.closest("dialog"))
+            return true;
+        const pointer = event.type !== "keydown" && event.type !== "keyup";
+        return pointer && event.type !== "contextmenu" && !target.closest("#client, #board-menu");
+    }
     const input = takeInput(module, api, { handle, wantsPointerMoves: slider.wantsPointerMoves },
-                            (event) => ending.ended() || event.target.closest("dialog"));
+                            isNotThePages);
 
     // Busy while a run plays or the board is drawn afresh: the wait cursor shows, and input
     // waits until then.
@@ -100,7 +100,7 @@ async function main() {
     });
     focusOn(buttons.first());
 
-    const hook = installTestHook(design, api, { player, ending, board, lastCopy: () => lastCopy });
+    const hook = installTestHook(design, api, { player, ending, board, commands });
     if (typeof extendTestHook === "function")
         extendTestHook(hook, design, module);
     board.whenShown(() => {

@@ -12,6 +12,7 @@ function bindModule(module) {
         start: call("lumorix_start", "number", ["number"]),
         advance: call("lumorix_advance", "number", ["number"]),
         clean: call("lumorix_clean", "number", []),
+        pictureFileName: call("lumorix_picture_file_name", "string", ["string"]),
         fitAt: call("lumorix_fit", "number", ["number", "number", "number"]),
         showAt: call("lumorix_show_at", "number", ["number"]),
         redrawing: call("lumorix_redrawing", "number", []),

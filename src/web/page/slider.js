@@ -50,10 +50,18 @@ function createSlider(design, client, api) {
         api.sliderChanged(committed);
     }
 
+    // A drag keeps the pointer, even off the slider, until it is let go, which commits the value
+    // shown; a drag that the browser or the system cancels commits nothing.
     function dragThumb(input) {
         if (input.type === "pointerdown") {
             focusOn(slider);
+            keepPointer(thumb, input);
             drag = { x: input.clientX, from: value, value };
+            return;
+        }
+        if (input.type === "pointercancel" || input.type === "lostpointercapture") {
+            show(value);
+            drag = null;
             return;
         }
         const scale = thumb.getBoundingClientRect().width / thumbWidth;
@@ -63,6 +71,16 @@ function createSlider(design, client, api) {
         if (input.type === "pointerup") {
             commit(drag.value);
             drag = null;
+        }
+    }
+
+    // An arrow or the thumb pressed keeps the pointer, so that a finger that slides off still
+    // ends its press there. A press handled after a run may find its pointer gone already.
+    function keepPointer(part, input) {
+        try {
+            part.setPointerCapture(input.pointerId);
+        } catch {
+            // then the press goes on without it
         }
     }
 
@@ -101,11 +119,14 @@ function createSlider(design, client, api) {
         // Pointer moves matter only while the thumb is dragged.
         wantsPointerMoves: () => drag !== null,
         handle(input) {
-            if (input.type.startsWith("pointer") && (drag || input.target === thumb)) {
+            const pointer = input.type.startsWith("pointer") || input.type === "lostpointercapture";
+            if (pointer && (drag || input.target === thumb)) {
                 if (drag || input.type === "pointerdown")
                     dragThumb(input);
                 return true;
             }
+            if (input.type === "pointerdown" && (input.target === less || input.target === more))
+                keepPointer(input.target, input);
             if (input.type === "click")
                 return handleClick(input.target, input.clientX);
             return input.type === "keydown" && document.activeElement === slider

@@ -12,7 +12,8 @@ function installTestHook(design, api, parts) {
         picture: parts.board.dataUrl,
         boardSize: parts.board.size,
         redrawsShown: parts.board.redrawsShown,
-        lastCopy: parts.lastCopy,
+        lastCopy: parts.commands.lastCopy,
+        lastSave: parts.commands.lastSave,
         lastRun: parts.player.lastRun,
         heapInUse: api.heapInUse,
     };

@@ -1,0 +1,74 @@
+// The teacher's commands on the drawing board, as on the desktop: the picture copied or saved
+// as it is shown, a clean board, full screen and the help. Ctrl+C, Ctrl+S, Ctrl+N and F1 are
+// the page's; F11 stays the browser's own full screen, which the page fits itself to as well.
+function createCommands(design, api, board, help) {
+    let lastCopy = null;
+    let lastSave = null;
+
+    function copyPicture() {
+        board.picture((png) => {
+            lastCopy = { size: board.size(), bytes: png.size };
+            if (navigator.clipboard && window.ClipboardItem)
+                navigator.clipboard.write([new ClipboardItem({ "image/png": png })]).catch(() => {});
+        });
+    }
+
+    // A PNG download, named for the minute it was saved; the browser's own save handling applies.
+    function savePicture() {
+        const now = new Date();
+        const two = (value) => String(value).padStart(2, "0");
+        const stamp = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}-`
+            + `${two(now.getHours())}${two(now.getMinutes())}`;
+        const name = api.pictureFileName(stamp);
+        board.picture((png) => {
+            const link = element("a", { download: name, href: URL.createObjectURL(png) });
+            document.body.append(link);
+            link.click();
+            link.remove();
+            setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+            lastSave = { name, size: board.size(), bytes: png.size };
+        });
+    }
+
+    function cleanBoard() {
+        if (!api.clean())
+            return;
+        board.paintRunProgress();
+        board.description.textContent = design.texts.emptyDrawingDescription;
+    }
+
+    const fullScreenElement = () => document.fullscreenElement || document.webkitFullscreenElement;
+    function toggleFullScreen() {
+        const page = document.documentElement;
+        const asked = fullScreenElement()
+            ? (document.exitFullscreen || document.webkitExitFullscreen).call(document)
+            : (page.requestFullscreen || page.webkitRequestFullscreen).call(page);
+        // A browser may refuse, as when the request did not come from the user's own doing.
+        if (asked && asked.catch)
+            asked.catch(() => {});
+    }
+
+    // By the key the design names for each, in the menu's order.
+    const byKey = {
+        "Ctrl+C": copyPicture, "Ctrl+S": savePicture, "Ctrl+N": cleanBoard,
+        F11: toggleFullScreen, F1: help.show,
+    };
+    const pressed = (input) => (input.ctrlKey ? `Ctrl+${input.key.toUpperCase()}` : input.key);
+    return {
+        // The menu's entries, in its order: caption, key, what it does, and whether it is on.
+        entries: design.commands.map((command) => ({
+            ...command,
+            run: byKey[command.key],
+            on: command.checkable ? () => Boolean(fullScreenElement()) : null,
+        })),
+        handleKey(input) {
+            const command = pressed(input);
+            if (input.type !== "keydown" || command === "F11" || !(command in byKey))
+                return false;
+            byKey[command]();
+            return true;
+        },
+        lastCopy: () => lastCopy,
+        lastSave: () => lastSave,
+    };
+}
