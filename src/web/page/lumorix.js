@@ -91,17 +91,42 @@
 
     // Paints a display list: see src/web/display_list.h for its operations. The desktop paints
     // a pen of odd width in whole pixels right of and below its line; so do the lines here, which
-    // keeps them from smearing over two rows of pixels.
+    // keeps them from smearing over two rows of pixels. A colour's text is made once, and the
+    // context is told a colour or width only when it changes: the browser parses every colour
+    // it is given, thousands of times a run.
+    const colourTexts = new Map();
+    function colourText(packed) {
+        let text = colourTexts.get(packed);
+        if (text === undefined) {
+            text = cssColour(packed);
+            colourTexts.set(packed, text);
+        }
+        return text;
+    }
+
     function paintList(context, values) {
         const scale = context.getTransform().a;
         const offset = (width) => (Math.round(width * scale) % 2 ? 0.5 / scale : 0);
+        let stroke, fill, lineWidth; // as last set here; undefined when unknown
+        const setStroke = (packed) => {
+            if (packed !== stroke)
+                context.strokeStyle = colourText(stroke = packed);
+        };
+        const setFill = (packed) => {
+            if (packed !== fill)
+                context.fillStyle = colourText(fill = packed);
+        };
+        const setLineWidth = (width) => {
+            if (width !== lineWidth)
+                context.lineWidth = lineWidth = width;
+        };
         let i = 0;
         while (i < values.length) {
             switch (values[i]) {
             case 0: { // line x1 y1 x2 y2 colour width
                 const shift = offset(values[i + 6]);
-                context.strokeStyle = cssColour(values[i + 5]);
-                context.lineWidth = values[i + 6];
+                setStroke(values[i + 5]);
+                setLineWidth(values[i + 6]);
                 context.beginPath();
                 context.moveTo(values[i + 1] + shift, values[i + 2] + shift);
                 context.lineTo(values[i + 3] + shift, values[i + 4] + shift);
@@ -128,16 +153,16 @@
                 } while (oneColour && values[i] === 1 && values[i + 4] === colour
                          && values[i + 5] === width && values[i + 6] === inside);
                 if (inside >= 0) {
-                    context.fillStyle = cssColour(inside);
+                    setFill(inside);
                     context.fill();
                 }
-                context.strokeStyle = cssColour(colour);
-                context.lineWidth = width;
+                setStroke(colour);
+                setLineWidth(width);
                 context.stroke();
                 break;
             }
             case 2: // fill left top width height colour
-                context.fillStyle = cssColour(values[i + 5]);
+                setFill(values[i + 5]);
                 context.fillRect(values[i + 1], values[i + 2], values[i + 3], values[i + 4]);
                 i += 6;
                 break;
@@ -156,8 +181,9 @@
                 i += 2 + 4 * count;
                 break;
             }
-            case 5: // unclip
+            case 5: // unclip, which brings back the colours and width set before the clip
                 context.restore();
+                stroke = fill = lineWidth = undefined;
                 i += 1;
                 break;
             default:
