@@ -3,9 +3,15 @@
 the file's size; the time from opening it to the first complete paint; the cost of a whole run,
 pauses aside (the engine alone, the page's session making the run, and in the page the run made
 and painted on the board at pixel ratio 1 and 2); the pace of whole runs against the sum of their
-pauses; the heap in use after 50 runs against after 1, and the time a resize then takes to draw
-the board afresh. Each figure is the median over REPETITIONS rounds, and each round measures the
-browser and the desktop one after the other. Times in milliseconds, memory in MiB.
+pauses, also on a slow machine's processor (a classroom's Chromebook: 1280 × 800, pixel ratio 2,
+Chromium's main thread throttled 4×); the heap in use after 50 runs against after 1, and the time
+a resize then takes to draw the board afresh. Each figure is the median over REPETITIONS rounds,
+and each round measures the browser and the desktop one after the other. Times in milliseconds,
+memory in MiB.
+
+The throttled pace depends on what else the machine runs: throttling stretches the page's own
+work, and the processes beside it stretch it further (a heaviest run measured 1.2 on a quiet
+2-core machine, 1.4 to 1.7 while two other processes kept both cores busy).
 
 usage: bench/web_bench.py [REPETITIONS]   (after tools/build-web and the desktop build)
 """
@@ -28,17 +34,28 @@ PAUSES_MS = {"1": 399 * 3, "20": 399 * 60}
 WARM_UP_RUNS, TIMED_RUNS = 5, 15
 
 # One run made and painted, read back so that the canvas has really drawn it: at slowdown 0 a
-# press of Start makes and paints the whole run before it returns.
+# press of Start makes and paints the whole run before it returns. The canvas only records what
+# the script paints and rasterises it when its pixels are needed, here by the read: the time to
+# the end of the press and the whole time.
 MAKE_AND_PAINT = """
     const board = document.getElementById("board");
     const start = performance.now();
     document.getElementById("cmdStart").click();
+    const pressed = performance.now();
     board.getContext("2d").getImageData(0, 0, 1, 1);
-    return performance.now() - start;
+    return [pressed - start, performance.now() - start];
 """
 # The board drawn afresh, as after a resize or a change of zoom.
 REDRAW = MAKE_AND_PAINT.replace('document.getElementById("cmdStart").click()',
                                 'window.dispatchEvent(new Event("resize"))')
+# The tasks the page ran for longer than 50 ms, as the Long Tasks API counts them.
+WATCH_LONG_TASKS = """
+    window.longTasks = [];
+    new PerformanceObserver((list) => {
+        for (const entry of list.getEntries())
+            window.longTasks.push(entry.duration);
+    }).observe({ type: "longtask" });
+"""
 
 
 def choose(browser, case, slowdown):
@@ -58,7 +75,7 @@ def opening_and_first_run(figures):
                 float(browser.run("return document.documentElement.dataset.ready;")))
             choose(browser, case, "0")
             figures.setdefault(f"{case}: the first run in a fresh page, made and painted",
-                               []).append(browser.run(MAKE_AND_PAINT))
+                               []).append(browser.run(MAKE_AND_PAINT)[1])
         finally:
             browser.close()
 
@@ -70,8 +87,12 @@ def warm_runs(figures, ratio):
             browser.open()
             choose(browser, case, "0")
             times = [browser.run(MAKE_AND_PAINT) for _ in range(WARM_UP_RUNS + TIMED_RUNS)]
+            timed = times[WARM_UP_RUNS:]
             figures.setdefault(f"{case}: made and painted in the page, pixel ratio {ratio}",
-                               []).append(statistics.median(times[WARM_UP_RUNS:]))
+                               []).append(statistics.median(whole for _, whole in timed))
+            figures.setdefault(f"{case}: of which rasterised after the press, pixel ratio {ratio}",
+                               []).append(statistics.median(whole - pressed
+                                                            for pressed, whole in timed))
     finally:
         browser.close()
 
@@ -129,6 +150,30 @@ def pace(figures):
         browser.close()
 
 
+def throttled_pace(figures):
+    """Whole runs at slowdown 1 on a slow machine's processor, and the page's longest task."""
+    browser = Browser(width=1280, height=800, scale=2)
+    try:
+        browser.open()
+        browser.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
+        browser.run(WATCH_LONG_TASKS)
+        for case in CASES:
+            choose(browser, case, "1")
+            paces, longest = [], []
+            for _ in range(3):
+                browser.run("window.longTasks.length = 0;")
+                browser.press_start()
+                browser.wait_for_run_end(timeout=120)
+                run = browser.hook("lastRun()")
+                paces.append((run["ended"] - run["started"]) / PAUSES_MS["1"])
+                longest.append(browser.run("return Math.max(0, ...window.longTasks);"))
+            figures.setdefault(f"{case}: pace at slowdown 1, 1280 x 800, ratio 2, CPU 4x slower",
+                               []).append(statistics.median(paces))
+            figures.setdefault(f"{case}: the longest task meanwhile", []).append(max(longest))
+    finally:
+        browser.close()
+
+
 def heap_in_use(browser):
     """The module's heap in use and the page's JavaScript heap, after a garbage collection."""
     browser.driver.execute_cdp_cmd("HeapProfiler.collectGarbage", {})
@@ -150,7 +195,7 @@ def heap(figures):
             figures.setdefault(f"{kind} heap in use after 1 run", []).append(one / 2**20)
             figures.setdefault(f"{kind} heap in use after 50 runs", []).append(fifty / 2**20)
         figures.setdefault("the board drawn afresh after 50 runs", []).append(
-            browser.run(REDRAW))
+            browser.run(REDRAW)[1])
     finally:
         browser.close()
 
@@ -165,6 +210,7 @@ def main():
         for ratio in [1, 2]:
             warm_runs(figures, ratio)
         pace(figures)
+        throttled_pace(figures)
         heap(figures)
     print(f"file: {PAGE.stat().st_size} bytes")
     for name, values in sorted(figures.items()):
