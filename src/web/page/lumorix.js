@@ -104,7 +104,11 @@
         return text;
     }
 
-    function paintList(context, values) {
+    // It paints the whole list, or a slice of it: the operations from index from that begin
+    // before index until, and tells the index it ended at. A row of circles begun before until is
+    // painted to its end, since its two halves painted apart would differ from it where their
+    // dots overlap; a slice that ends inside a clip leaves the clip on the context for the next.
+    function paintList(context, values, from = 0, until = values.length) {
         const scale = context.getTransform().a;
         const offset = (width) => (Math.round(width * scale) % 2 ? 0.5 / scale : 0);
         let stroke, fill, lineWidth; // as last set here; undefined when unknown
@@ -120,8 +124,9 @@
             if (width !== lineWidth)
                 context.lineWidth = lineWidth = width;
         };
-        let i = 0;
-        while (i < values.length) {
+        const end = Math.min(until, values.length);
+        let i = from;
+        while (i < end) {
             switch (values[i]) {
             case 0: { // line x1 y1 x2 y2 colour width
                 const shift = offset(values[i + 6]);
@@ -190,6 +195,7 @@
                 throw new Error(`display list: unknown operation ${values[i]}`);
             }
         }
+        return i;
     }
 
     function paintPending(context) {
