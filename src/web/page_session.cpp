@@ -161,12 +161,13 @@ bool PageSession::showAt(double pixelRatio) {
 }
 
 PageSession::RedrawPart PageSession::nextRedrawPart() {
+    // Nothing of a redraw is kept once it has been painted: its list keeps the memory of one run
+    // only while there are more to come.
     redrawn_.clear();
-    if (!board_.redrawing()) {
-        // Nothing of a redraw is kept once it has been painted.
+    if (!board_.redrawing() || board_.nextRedrawStep() == Board::RedrawStep::show)
         redrawn_ = DisplayList();
+    if (!board_.redrawing())
         return RedrawPart::none;
-    }
     switch (board_.nextRedrawStep()) {
     case Board::RedrawStep::begin:
         board_.redrawBegun();
