@@ -21,6 +21,7 @@ constexpr BoardCommandDesign boardCommands[] = {
     {cleanBoardCommand, "Ctrl+N", false},
     {fullScreenCommand, "F11", true},
     {helpCommand, "F1", false},
+    {soundCommand, "Z", true},
 };
 
 } // namespace

@@ -34,6 +34,11 @@ inline constexpr std::string_view savePictureCommand = "Uložit obrázek…";
 inline constexpr std::string_view cleanBoardCommand = "Nový obrazec";
 inline constexpr std::string_view fullScreenCommand = "Celá obrazovka";
 inline constexpr std::string_view helpCommand = "Nápověda";
+inline constexpr std::string_view soundCommand = "Zvuk";
+// What the drawing's description adds while sound is on.
+inline constexpr std::string_view soundOnDescription =
+    "Zvuk je zapnutý: tón zní tím hlasitěji, čím je v místě detektoru jasněji, a každý dopad "
+    "fotonu cvakne.";
 
 // The context menu's entries, in its order: the command's caption, the key that the menu and
 // the help name for it, and whether the entry is one that is on or off.
