@@ -23,10 +23,14 @@ function createSound(api, module, player) {
         return { source, gain };
     }
 
+    let lastPlay = null; // when the latest run began, and where its sound was put on the clock
+
     function playFrom(started) {
         const delay = context.outputLatency || context.baseLatency || 0;
-        const under = schedule(context, context.currentTime,
-                               (performance.now() - started) / 1000 + delay);
+        const when = context.currentTime;
+        const offset = (performance.now() - started) / 1000 + delay;
+        const under = schedule(context, when, offset);
+        lastPlay = { started, runStartOnTheClock: when - offset };
         under.source.onended = () => {
             if (playing === under)
                 playing = null;
@@ -69,5 +73,15 @@ function createSound(api, module, player) {
                 context.close();
         },
         schedule,
+        // How much later than its step the latest run's sound reaches the output, in
+        // milliseconds, as the audio clock and the page's clock tell it; none before a run.
+        lateness() {
+            if (!lastPlay || !context.getOutputTimestamp)
+                return null;
+            const output = context.getOutputTimestamp();
+            const heardAt = output.performanceTime
+                + (lastPlay.runStartOnTheClock - output.contextTime) * 1000;
+            return heardAt - lastPlay.started;
+        },
     };
 }

@@ -17,6 +17,7 @@ function installTestHook(design, api, parts) {
         lastRun: parts.player.lastRun,
         heapInUse: api.heapInUse,
         soundOn: parts.sound.isOn,
+        soundLateness: parts.sound.lateness,
         // The latest run's sound played through the page's own graph into an offline context:
         // its loudness (root mean square) in windows of that many milliseconds.
         async soundLevels(windowMilliseconds, seconds) {
