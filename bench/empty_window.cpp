@@ -13,8 +13,7 @@ int main(int argc, char* argv[]) {
     QPalette grey = window.palette();
     grey.setColor(QPalette::Window, QColor(192, 192, 192));
     window.setPalette(grey);
-    QuitAfterFirstPaint quit;
-    window.installEventFilter(&quit);
     window.show();
+    const EndAtFirstPaint end(window);
     return QApplication::exec();
 }

@@ -14,8 +14,8 @@ int main(int argc, char* argv[]) {
     lumorix::setUpLookAndFeel();
 
     lumorix::InterferenceWindow window;
-    QuitAfterFirstPaint quit;
-    window.installEventFilter(&quit);
+    lumorix::setUpIconAndLanguageAfterFirstPaint(window);
     window.show();
+    const EndAtFirstPaint end(window);
     return QApplication::exec();
 }

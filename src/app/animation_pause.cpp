@@ -10,11 +10,11 @@ namespace lumorix {
 namespace {
 
 // A nested loop rather than a sleep, so the window keeps answering the window system and brings
-// the step to the screen meanwhile.
+// the step to the screen meanwhile; the user's input waits for the run's end (HeldInput).
 void serviceWindowSystemFor(std::chrono::milliseconds duration) {
     QEventLoop loop;
     QTimer::singleShot(duration, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    loop.exec();
 }
 
 } // namespace

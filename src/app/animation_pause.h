@@ -12,7 +12,7 @@ using StepClock = std::chrono::steady_clock;
 
 // The pause between the scan steps of a run on the window. It first has the step shown, then
 // waits until the step's time is up, answering the window system meanwhile (repaints, liveness
-// pings) but holding back all user input until the run is over.
+// pings); the user's input waits for the run's end.
 class AnimationPause final : public Pause {
 public:
     // The run, and so its first step, begins at construction.

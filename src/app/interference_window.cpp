@@ -1,27 +1,20 @@
 #include "interference_window.h"
 
 #include "accessible_window.h"
-#include "busy_cursor.h"
-#include "canvas/qt_colour.h"
 #include "core/conversions.h"
 #include "design/window_design.h"
-#include "experiment/experiment.h"
 #include "help_window.h"
 #include "picture_file.h"
 #include "qt_design.h"
 #include "window_style.h"
 
-#include <QAbstractEventDispatcher>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScopeGuard>
-#include <QScopedValueRollback>
 #include <QScreen>
-#include <QTimer>
 #include <type_traits>
 #include <utility>
 
@@ -36,11 +29,11 @@ constexpr QSize clientSize(clientWidth, clientHeight);
 InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, QWidget* parent)
     : QWidget(parent)
     , controls_(layOutControls(*this))
-    , surface_(clientSize, devicePixelRatioF(), toQRgb(colours::background))
-    , canvas_(random_, surface_)
-    , history_(canvas_.state(), random_)
     , fields_(controls_.fields)
-    , labels_(controls_.surfaceLabels)
+    , board_(*this, controls_.surfaceLabels, devicePixelRatioF(),
+             {[this](const QRegion& area) { update(shownArea(area)); },
+              [this] { heldInput_->boardIdle(); }})
+    , heldInput_(new HeldInput([this] { return board_.busy(); }, this))
     , drawing_(new AccessibleDrawing(*this))
     , commands_(addBoardCommands(*this))
     , countDuration_(countDuration)
@@ -84,16 +77,17 @@ void InterferenceWindow::connectHandlers() {
     connect(controls_.cmdStart, &QPushButton::clicked, this, guarded([this] { cmdStart_Click(); }));
     connect(controls_.cmdKonec, &QPushButton::clicked, this, guarded([this] { cmdKonec_Click(); }));
     connect(controls_.HScroll1, &QScrollBar::valueChanged, this,
-            guarded([this] { HScroll1_Change(); }));
+            [this] { heldInput_->whenIdle(guarded([this] { HScroll1_Change(); })); });
     // Each option's click handler: it also runs when the option is selected from code.
     for (const OptionHandler& handler : controls_.options) {
-        connect(handler.option, &QRadioButton::toggled, this,
-                guarded([this, handler](bool selected) {
-                    if (!selected)
-                        return;
-                    makeTabStopOfSelected(handler.option);
-                    fields_.setText(handler.field, handler.text);
-                }));
+        connect(handler.option, &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (!selected)
+                return;
+            heldInput_->whenIdle(guarded([this, handler] {
+                makeTabStopOfSelected(handler.option);
+                fields_.setText(handler.field, handler.text);
+            }));
+        });
     }
 }
 
@@ -110,17 +104,11 @@ void InterferenceWindow::connectCommands() {
         {commands_.leaveFullScreen, &InterferenceWindow::leaveFullScreen},
     };
     for (const auto& [action, command] : commands) {
-        connect(action, &QAction::triggered, this,
-                guarded([this, command] { whenIdle([this, command] { (this->*command)(); }); }));
+        connect(action, &QAction::triggered, this, [this, command] {
+            heldInput_->whenIdle(guarded([this, command] { (this->*command)(); }));
+        });
     }
     commands_.leaveFullScreen->setEnabled(false);
-}
-
-void InterferenceWindow::whenIdle(std::function<void()> command) {
-    if (running_)
-        heldBackCommands_.push_back(std::move(command));
-    else
-        command();
 }
 
 void InterferenceWindow::Form_Load() {
@@ -139,82 +127,20 @@ void InterferenceWindow::cmdKonec_Click() {
 }
 
 void InterferenceWindow::cmdStart_Click() {
-    if (running_) {
-        startRequested_ = true;
-        return;
-    }
-    std::optional<FatalError> failure;
-    { // The cursor is back to normal before a fatal error is reported.
-        const BusyCursor busy;
-        failure = runLive();
-    }
+    // A change of screen that has not been painted yet: the run starts on the board at the new
+    // ratio, once the board has been drawn anew.
+    matchBoardToScreen();
+    heldInput_->whenIdle(guarded([this] { runExperiment(); }));
+}
+
+void InterferenceWindow::runExperiment() {
+    const std::optional<FatalError> failure = board_.run(fields_, countDuration_);
     if (failure) {
-        heldBackCommands_.clear(); // the program ends
+        heldInput_->drop(); // the program ends
         report(*failure);
         return;
     }
     drawing_->describeRun(fields_.text(ParameterField::nInterference));
-    // The input held back during the run waits in a side queue until the event loop wakes.
-    QAbstractEventDispatcher::instance()->wakeUp();
-    if (closeRequested_) {
-        close();
-        return;
-    }
-    for (const std::function<void()>& command : std::exchange(heldBackCommands_, {}))
-        command();
-    if (startRequested_) {
-        startRequested_ = false;
-        QTimer::singleShot(0, this, guarded([this] { cmdStart_Click(); }));
-    }
-}
-
-const QImage& InterferenceWindow::surface() {
-    matchBoardToScreen();
-    paintFirstPicture();
-    return surface_.image();
-}
-
-void InterferenceWindow::paintFirstPicture() {
-    if (!surface_.isBlank())
-        return;
-    ScreenSurface::Painting painting(surface_);
-    QPainter painter(&painting.image());
-    labels_.paintAll(painter);
-}
-
-std::optional<FatalError> InterferenceWindow::runLive() {
-    // A zoom step that has not been painted yet: the run starts on the board at its new ratio.
-    matchBoardToScreen();
-    paintFirstPicture();
-    const QScopedValueRollback<bool> running(running_, true);
-    history_.add(fields_);
-    AnimationPause pause([this] { showProgress(); }, countDuration_);
-    std::optional<FatalError> failure;
-    {
-        // However the run ends, its last step is shown: an exception that leaves the run must
-        // not leave the surface open for painting while the window reports the error.
-        const auto showLastStep = qScopeGuard([this] { showProgress(); });
-        failure = runExperiment(canvas_, fields_, labels_, pause);
-    }
-    commitLabels();
-    present();
-    return failure;
-}
-
-void InterferenceWindow::showProgress() {
-    canvas_.flush();
-    present();
-}
-
-void InterferenceWindow::commitLabels() {
-    ScreenSurface::Painting painting(surface_);
-    surface_.touched(labels_.commit(painting.image()));
-}
-
-void InterferenceWindow::present() {
-    const QRegion touched = surface_.takeTouched();
-    if (!touched.isEmpty())
-        update(shownArea(touched));
 }
 
 QRegion InterferenceWindow::shownArea(const QRegion& board) const {
@@ -232,21 +158,16 @@ QRegion InterferenceWindow::shownArea(const QRegion& board) const {
 }
 
 void InterferenceWindow::copyPicture() {
-    QGuiApplication::clipboard()->setImage(surface());
+    QGuiApplication::clipboard()->setImage(board_.picture());
 }
 
 void InterferenceWindow::savePicture() {
-    savePictureAs(*this, surface(), QDateTime::currentDateTime());
+    savePictureAs(*this, board_.picture(), QDateTime::currentDateTime());
 }
 
 void InterferenceWindow::cleanBoard() {
-    if (!surface_.clean(boardPixelRatio()))
-        return;
-    history_.clean(canvas_.state(), random_);
-    labels_.reset();
-    labels_.follow();
+    board_.clean();
     drawing_->describeEmptyBoard();
-    update();
 }
 
 void InterferenceWindow::showHelp() {
@@ -316,83 +237,41 @@ void InterferenceWindow::resizeEvent(QResizeEvent* event) {
 void InterferenceWindow::placeClientArea() {
     if (width() <= 0 || height() <= 0)
         return;
-    const ClientPlacement placement = fitClientArea(width(), height());
+    const ClientPlacement placement = fitClientArea(width(), height(), devicePixelRatioF());
     if (placement == placement_)
         return;
     placement_ = placement;
     setControlScale(*this, placement_.scale);
     placeControls(*this, controls_, placement_);
-    labels_.setPlacement(placement_);
+    board_.setPlacement(placement_);
     drawing_->setGeometry(toQRect(placedClientArea(placement_)));
+    matchBoardToScreen();
     update();
-}
-
-qreal InterferenceWindow::boardPixelRatio() const {
-    return devicePixelRatioF() * placement_.scale;
 }
 
 void InterferenceWindow::matchBoardToScreen() {
-    const qreal ratio = boardPixelRatio();
-    if (running_ || surface_.pixelRatio() == ratio)
-        return;
-    const bool drawn = !surface_.isBlank();
-    if (!surface_.clean(ratio))
-        return;
-    labels_.reset();
-    if (!drawn)
-        return;
-    const BusyCursor busy;
-    paintFirstPicture();
-    history_.redraw(canvas_, random_, labels_, [this] {
-        canvas_.flush();
-        commitLabels();
-    });
-    surface_.takeTouched();
-    update();
+    board_.showAt(devicePixelRatioF() * placement_.scale);
 }
 
 void InterferenceWindow::contextMenuEvent(QContextMenuEvent* event) {
-    whenIdle([this, where = event->globalPos()] {
+    heldInput_->whenIdle(guarded([this, where = event->globalPos()] {
         QMenu menu(this);
         menu.addActions(commands_.menu());
         menu.exec(where);
-    });
+    }));
 }
 
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
-    // A surface that is being painted on can be neither read nor drawn again: it is shown at
-    // the next paint.
-    if (surface_.isBeingPainted()) {
-        update();
-        return;
-    }
     // The window may have moved to a screen with another pixel ratio.
     matchBoardToScreen();
-    const QRect area = event->rect();
-    const QRect board = toQRect(placedClientArea(placement_));
     QPainter painter(this);
-    if (surface_.isBlank() || !board.contains(area))
-        painter.fillRect(area, QColor(surface_.background()));
-    if (surface_.isBlank()) {
-        painter.setClipRect(area);
-        painter.translate(board.topLeft());
-        painter.scale(placement_.scale, placement_.scale);
-        labels_.paintAll(painter);
-        return;
-    }
-    // The image's pixels that fall on the window's pixels in the area: one to one, but while a
-    // run goes on at an earlier ratio.
-    const QImage& image = surface_.image();
-    const qreal ratio = image.devicePixelRatio() / placement_.scale;
-    const QRect shown = area & board;
-    painter.drawImage(shown, image,
-                      QRectF((shown.x() - board.x()) * ratio, (shown.y() - board.y()) * ratio,
-                             shown.width() * ratio, shown.height() * ratio));
+    if (!board_.paint(painter, event->rect(), placement_))
+        update();
 }
 
 void InterferenceWindow::closeEvent(QCloseEvent* event) {
-    if (running_) {
-        closeRequested_ = true;
+    if (heldInput_->mustWait()) {
+        heldInput_->whenIdle(guarded([this] { close(); }));
         event->ignore();
         return;
     }

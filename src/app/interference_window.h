@@ -1,15 +1,12 @@
 #pragma once
 
 #include "accessible_drawing.h"
-#include "animation_pause.h"
 #include "board_commands.h"
-#include "canvas/screen_canvas.h"
-#include "canvas/screen_surface.h"
-#include "core/random_sequence.h"
 #include "design/client_scale.h"
-#include "experiment/board_history.h"
+#include "experiment/pace.h"
 #include "fatal_error_report.h"
-#include "surface_labels.h"
+#include "held_input.h"
+#include "screen_board.h"
 #include "window_fields.h"
 #include "window_layout.h"
 
@@ -17,19 +14,16 @@
 #include <QPointer>
 #include <QWidget>
 #include <chrono>
-#include <functional>
-#include <optional>
-#include <vector>
 
 namespace lumorix {
 
 class HelpWindow;
 
 // frmInterference, the program's one window: option frames, Start and Konec, the slowdown slider,
-// and a client area that is at the same time the drawing surface of the runs. What the runs draw
-// lives in a persistent backing image, so it survives the window being covered or minimised,
-// and each run paints over the last. The teacher can make the whole client area larger, step by
-// step or to fill the screen, and it is drawn anew at that size, as crisp as at its own.
+// and a client area that is at the same time the drawing board of the runs, which each run
+// paints over. The teacher can make the whole client area larger, step by step or to fill the
+// screen, and the board is drawn anew at that size, as crisp as at its own. While a run lasts or
+// the board is being drawn anew, input waits and is handled after, in the order it came.
 class InterferenceWindow final : public QWidget {
     Q_OBJECT
 
@@ -39,10 +33,14 @@ public:
                                 QWidget* parent = nullptr);
 
     void setFatalErrorReporter(FatalErrorReporter reporter);
+    // How long drawing the board anew works before the window answers again; tests use zero.
+    void setRedrawSlice(std::chrono::milliseconds slice) { board_.setRedrawSlice(slice); }
 
-    // The drawing surface, in logical pixels of the client area, at the screen's device pixel
-    // ratio times the scale that the client area is shown at.
-    const QImage& surface();
+    // The drawing board's picture as shown, in logical pixels of the client area, at the
+    // screen's device pixel ratio times the scale that the client area is shown at, or at the
+    // one before while it is being drawn anew.
+    const QImage& surface() { return board_.picture(); }
+    bool isBoardBusy() const { return board_.busy(); }
     // Where the client area is shown in the window, and how large.
     const ClientPlacement& placement() const { return placement_; }
     // The zoom step of the window when it is not full screen.
@@ -73,37 +71,22 @@ private:
     void Form_Load();
     void connectHandlers();
     void connectCommands();
-    // Until then the picture is the background and the labels, painted straight on the window.
-    void paintFirstPicture();
-    // One run, drawn live; the labels it moved reach the surface when it ends.
-    std::optional<FatalError> runLive();
-    void showProgress();
-    void commitLabels();
-    // Has the window show what was painted since it last did, as soon as the event loop runs.
-    void present();
+    void runExperiment();
     template <typename Handler> auto guarded(Handler handler);
     void report(const FatalError& error);
 
-    // Commands, like all input, wait while a run lasts and are carried out after it, in order.
-    void whenIdle(std::function<void()> command);
     void setZoom(double zoom);
     void leaveFullScreen();
     // The client area shown as the window's size allows.
     void placeClientArea();
-    // The pixel ratio the picture is drawn at: the screen's times the client area's scale.
-    qreal boardPixelRatio() const;
-    // After a change of zoom or screen, the board is drawn again from its history, at the new
-    // ratio, never stretched; a run in progress is shown stretched until it has ended.
+    // The board at the screen's pixel ratio times the client area's scale.
     void matchBoardToScreen();
     QRegion shownArea(const QRegion& board) const;
 
     WindowControls controls_;
-    ScreenSurface surface_;
-    RandomSequence random_;
-    ScreenCanvas canvas_;
-    BoardHistory history_;
     WindowFields fields_;
-    SurfaceLabels labels_;
+    ScreenBoard board_;
+    HeldInput* heldInput_;
     AccessibleDrawing* drawing_;
     BoardCommands commands_;
     QPointer<HelpWindow> help_;
@@ -111,14 +94,6 @@ private:
     FatalErrorReporter reportFatalError_;
     double zoom_ = 1;
     ClientPlacement placement_;
-
-    // A run handles no input, but timers and posted events still arrive during its pauses:
-    // a Start or a close request that comes that way waits for the run's end, and a close
-    // request then wins over a Start.
-    bool running_ = false;
-    bool startRequested_ = false;
-    bool closeRequested_ = false;
-    std::vector<std::function<void()>> heldBackCommands_;
 };
 
 } // namespace lumorix

@@ -10,6 +10,7 @@ int main(int argc, char* argv[]) {
     lumorix::setUpLookAndFeel();
 
     lumorix::InterferenceWindow window;
+    lumorix::setUpIconAndLanguageAfterFirstPaint(window);
     window.show();
     return QApplication::exec();
 }

@@ -44,66 +44,35 @@ void SurfaceLabel::paintEvent(QPaintEvent* event) {
 SurfaceLabels::SurfaceLabels(std::vector<SurfaceLabel*> widgets)
     : widgets_(std::move(widgets)) {}
 
-void SurfaceLabels::show(SceneLabel label) {
-    board_.show(label);
-}
-
-void SurfaceLabels::hide(SceneLabel label) {
-    board_.hide(label);
-}
-
-void SurfaceLabels::setLeft(SceneLabel label, float left) {
-    board_.setLeft(label, left);
-}
-
-void SurfaceLabels::setTop(SceneLabel label, float top) {
-    board_.setTop(label, top);
-}
-
-void SurfaceLabels::reset() {
-    board_.reset();
-}
-
-void SurfaceLabels::setPlacement(const ClientPlacement& placement) {
-    placement_ = placement;
-    follow();
-}
-
-void SurfaceLabels::follow() {
-    const auto labels = board_.labels();
+void SurfaceLabels::follow(const LabelBoard& board) {
+    const auto labels = board.labels();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         widgets_.at(i)->setGeometry(toQRect(placed(labels[i].box, placement_)));
         widgets_.at(i)->setVisible(labels[i].visible);
     }
 }
 
-void SurfaceLabels::paintAll(QPainter& painter) const {
-    const auto labels = board_.labels();
+void SurfaceLabels::paintAll(QPainter& painter, const LabelBoard& board) const {
+    const auto labels = board.labels();
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (labels[i].visible)
             paintLabel(painter, *widgets_.at(i), toQRect(labels[i].box));
     }
 }
 
-QRegion SurfaceLabels::commit(QImage& surface) {
-    const LabelBoard::Repaint repaint = board_.commit();
-    follow();
+QRegion SurfaceLabels::paint(QImage& picture, const LabelBoard& board,
+                             const LabelBoard::Repaint& repaint) const {
     QRegion invalid;
     for (const Box& box : repaint.invalid)
         invalid += toQRect(box);
     if (invalid.isEmpty())
         return invalid;
-
-    QPainter painter(&surface);
+    QPainter painter(&picture);
     painter.setClipRegion(invalid);
     for (const Box& box : repaint.cleared)
         painter.fillRect(toQRect(box), toQColor(colours::background));
-    const auto labels = board_.labels();
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        const QRect box = toQRect(labels[i].box);
-        if (labels[i].visible && invalid.intersects(box))
-            paintLabel(painter, *widgets_.at(i), box);
-    }
+    for (const std::size_t i : repaint.repainted)
+        paintLabel(painter, *widgets_.at(i), toQRect(board.labels()[i].box));
     return invalid;
 }
 

@@ -23,38 +23,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The labels of the window's surface as a run moves them, on a label board: the surface and the
-// widgets follow when the run ends, with commit().
-class SurfaceLabels final : public SceneLabels {
+// The labels of the window's surface: painted into a picture as a label board tells, and their
+// widgets, which show where the board's labels are.
+class SurfaceLabels final {
 public:
     // One widget for each label of the board, in its painting order. The widgets belong to the
     // window.
     explicit SurfaceLabels(std::vector<SurfaceLabel*> widgets);
 
-    void show(SceneLabel label) override;
-    void hide(SceneLabel label) override;
-    void setLeft(SceneLabel label, float left) override;
-    void setTop(SceneLabel label, float top) override;
+    // Paints every visible label of the board, as on a fresh surface.
+    void paintAll(QPainter& painter, const LabelBoard& board) const;
+    // Paints what the board's last commit changed; returns the area of the picture it touched.
+    QRegion paint(QImage& picture, const LabelBoard& board,
+                  const LabelBoard::Repaint& repaint) const;
 
-    // Paints every visible label, as on a fresh surface.
-    void paintAll(QPainter& painter) const;
-
-    // Clears to the background colour each box that a label has left since the last commit
-    // (hidden, or moved away), then paints the labels that appeared or moved, and the parts of
-    // other labels that meet a cleared area. The widgets then take their labels' places. Returns
-    // the area of the surface that changed.
-    QRegion commit(QImage& surface);
-
-    // Every label back as at start-up, for a board drawn afresh; the widgets keep their places
-    // until the next commit() or follow().
-    void reset();
-    // The widgets take their labels' places and visibility, where the placement puts the client
+    // The widgets take the board's places and visibility, where the placement puts the client
     // area.
-    void follow();
-    void setPlacement(const ClientPlacement& placement);
+    void follow(const LabelBoard& board);
+    void setPlacement(const ClientPlacement& placement) { placement_ = placement; }
 
 private:
-    LabelBoard board_;
     std::vector<SurfaceLabel*> widgets_;
     ClientPlacement placement_;
 };

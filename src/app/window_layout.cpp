@@ -89,6 +89,8 @@ void setUpLookAndFeel() {
 
 WindowControls layOutControls(QWidget& window) {
     window.setPalette(surfacePalette());
+    // Before any control exists, so that none measures its caption in the application's font.
+    window.setFont(toQFont(defaultFont, 1, window.logicalDpiY()));
 
     WindowControls controls{};
     std::vector<std::pair<int, QWidget*>> keyboardOrder;

@@ -46,7 +46,14 @@ QPainter& ScreenCanvas::Open::painter() {
 ScreenCanvas::ScreenCanvas(RandomSequence& random, ScreenSurface& surface, DrawingPath path)
     : Canvas(random)
     , surface_(surface)
-    , path_(path) {}
+    , path_(path)
+    , stamps_(ownStamps_) {}
+
+ScreenCanvas::ScreenCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner)
+    : Canvas(random)
+    , surface_(surface)
+    , path_(learner.path_)
+    , stamps_(learner.stamps_) {}
 
 void ScreenCanvas::flush() {
     open_.reset();

@@ -24,6 +24,10 @@ public:
     // Does not take ownership of the random sequence or the surface, which outlive the canvas.
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface,
                  DrawingPath path = DrawingPath::fast);
+    // A canvas on another surface that draws by the path of `learner`, with what it has learnt,
+    // and teaches it what it learns: a board drawn afresh aside is as fast as the live one, and
+    // leaves it ready for the new resolution. The learner outlives this canvas.
+    ScreenCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner);
 
     // Finishes the painting of the calls so far and adds the area they touched to the surface's.
     void flush();
@@ -54,7 +58,8 @@ private:
 
     ScreenSurface& surface_;
     DrawingPath path_;
-    PixelStamps stamps_;
+    PixelStamps ownStamps_;
+    PixelStamps& stamps_;
     std::optional<Open> open_;
     // The boxes touched since the last flush, those of the same rows joined into one: a step of
     // impact mode touches a hundred boxes along one row, and a region is costly to grow one box

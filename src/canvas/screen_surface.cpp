@@ -52,4 +52,13 @@ bool ScreenSurface::clean(qreal pixelRatio) {
     return true;
 }
 
+void ScreenSurface::adopt(ScreenSurface& aside) {
+    if (isBeingPainted() || aside.isBeingPainted() || aside.logicalSize_ != logicalSize_)
+        throw std::logic_error("a picture drawn aside taken while it is being painted on");
+    pixelRatio_ = aside.pixelRatio_;
+    image_ = std::exchange(aside.image_, QImage());
+    touched_ = QRegion();
+    aside.touched_ = QRegion();
+}
+
 } // namespace lumorix

@@ -56,6 +56,10 @@ public:
     // at another resolution. Refused, returning false, while a Painting is open: the painters and
     // pixel pointers of pending calls would go on writing into the old image.
     [[nodiscard]] bool clean(qreal pixelRatio);
+    // Takes the picture of another surface of the same logical size, drawn aside at its own
+    // pixel ratio, in place of this one's, at once; the other is left blank. Neither may be
+    // being painted.
+    void adopt(ScreenSurface& aside);
 
 private:
     QImage image_;

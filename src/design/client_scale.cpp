@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace lumorix {
 
@@ -38,11 +39,16 @@ double largestZoomFitting(int width, int height) {
     return largest;
 }
 
-ClientPlacement fitClientArea(int width, int height) {
-    const double scale = std::min(static_cast<double>(width) / clientWidth,
-                                  static_cast<double>(height) / clientHeight);
-    return {scale, (width - zoomedLength(clientWidth, scale)) / 2,
-            (height - zoomedLength(clientHeight, scale)) / 2};
+ClientPlacement fitClientArea(double width, double height, double pixelRatio) {
+    // The board's device pixels come in whole multiples of the proportions, at least one.
+    const int proportion = std::gcd(clientWidth, clientHeight);
+    const double largest = std::min(width / clientWidth, height / clientHeight) * pixelRatio;
+    const double multiples = std::max(1.0, std::floor(largest * proportion + 1e-9));
+    const double scale = multiples / (proportion * pixelRatio);
+    const auto centred = [&](double room, int designLength) {
+        return std::floor((room - designLength * scale) / 2 * pixelRatio + 1e-9) / pixelRatio;
+    };
+    return {scale, centred(width, clientWidth), centred(height, clientHeight)};
 }
 
 int zoomedLength(int designLength, double zoom) {
@@ -62,8 +68,8 @@ Box placedClientArea(const ClientPlacement& placement) {
 
 Box placed(const Box& box, const ClientPlacement& placement) {
     Box result = scaled(box, placement.scale);
-    result.left += placement.left;
-    result.top += placement.top;
+    result.left += static_cast<int>(std::lround(placement.left));
+    result.top += static_cast<int>(std::lround(placement.top));
     return result;
 }
 

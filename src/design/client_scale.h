@@ -11,8 +11,8 @@ namespace lumorix {
 // the design as it is.
 struct ClientPlacement {
     double scale = 1;
-    int left = 0;
-    int top = 0;
+    double left = 0;
+    double top = 0;
     friend bool operator==(const ClientPlacement&, const ClientPlacement&) = default;
 };
 
@@ -26,8 +26,11 @@ double zoomStepOut(double zoom);
 double largestZoomFitting(int width, int height);
 
 // The client area scaled uniformly to the largest size that fits into width × height, centred
-// there.
-ClientPlacement fitClientArea(int width, int height);
+// there, on a screen of pixelRatio device pixels to a pixel: the board then takes a whole
+// multiple of the area's proportions in device pixels (4 × 3 for 800 × 600), so that no row or
+// column of it is left half painted, and its top left corner falls on a device pixel. The desktop
+// and the page fit themselves by this one rule.
+ClientPlacement fitClientArea(double width, double height, double pixelRatio = 1);
 // The window's size that shows the whole client area at a zoom.
 int zoomedLength(int designLength, double zoom);
 

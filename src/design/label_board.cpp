@@ -88,6 +88,13 @@ LabelBoard::Repaint LabelBoard::commit() {
     }
     repaint.invalid = appeared;
     repaint.invalid.insert(repaint.invalid.end(), repaint.cleared.begin(), repaint.cleared.end());
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        const bool meetsChange =
+            std::any_of(repaint.invalid.begin(), repaint.invalid.end(),
+                        [&](const Box& box) { return intersects(box, labels_[i].box); });
+        if (labels_[i].visible && meetsChange)
+            repaint.repainted.push_back(i);
+    }
     before_.assign(sceneLabelCount, Before{});
     return repaint;
 }

@@ -3,6 +3,7 @@
 #include "experiment/scene_labels.h"
 #include "window_design.h"
 
+#include <cstddef>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -34,13 +35,17 @@ public:
     std::span<const Label> labels() const { return labels_; }
     const Label& label(SceneLabel label) const;
 
-    // What the picture needs since the last commit: the boxes that labels left (hidden, or moved
-    // away), to be cleared to the background, and every box to repaint, those and the boxes of
-    // the labels that appeared or moved. Within the repainted boxes, every showing label that
-    // meets them is painted again, in painting order; the rest of the picture keeps the drawing.
+    // What the picture needs since the last commit, for every front end to paint as it is told:
+    // within the boxes to repaint (`invalid`: the boxes that labels left, and those of the labels
+    // that appeared or moved), clear the boxes that labels left (hidden, or moved away) to the
+    // background, then paint the labels listed in `repainted` (indices into labels(), in
+    // painting order): every showing label that meets a box to repaint. The rest of the picture
+    // keeps the drawing.
     struct Repaint {
         std::vector<Box> cleared;
         std::vector<Box> invalid;
+        std::vector<std::size_t> repainted;
+        friend bool operator==(const Repaint&, const Repaint&) = default;
     };
     Repaint commit();
 

@@ -13,6 +13,10 @@ void drawBlankingRows(Canvas& canvas) {
         canvas.drawLine(5, y, 800, y, colours::background);
 }
 
+double detectorXFor(const ParameterFields& fields) {
+    return fields.number(ParameterField::nVzdalenost) + Apparatus::wallX;
+}
+
 } // namespace
 
 void drawPatternAxis(Canvas& canvas) {
@@ -26,7 +30,7 @@ Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields) {
     drawBlankingRows(canvas);
 
     Apparatus scene{};
-    scene.detectorX = fields.number(ParameterField::nVzdalenost) + A::wallX;
+    scene.detectorX = detectorXFor(fields);
 
     canvas.setFillColour(colours::white);
     canvas.setFillSolid();
@@ -49,6 +53,11 @@ Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields) {
 
     scene.frequency = fields.number(ParameterField::nKmitocet);
     return scene;
+}
+
+Apparatus apparatusFor(const ParameterFields& fields) {
+    return {detectorXFor(fields), fields.number(ParameterField::nOdchylka),
+            fields.number(ParameterField::nKmitocet)};
 }
 
 } // namespace lumorix

@@ -37,4 +37,8 @@ void drawPatternAxis(Canvas& canvas);
 // line. Leaves the canvas at draw width 1, fill solid, fill colour background grey.
 Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields);
 
+// The scene that setUpApparatus fixes from the fields, without drawing it; throws FatalError
+// where a run would.
+Apparatus apparatusFor(const ParameterFields& fields);
+
 } // namespace lumorix

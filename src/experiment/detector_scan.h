@@ -23,6 +23,9 @@ struct ScanPoint {
 
 ScanPoint scanPointAt(int scanStep);
 
+// The raw intensity at the scan point that formPhasors returns, without drawing anything.
+double phasorIntensity(const Apparatus& scene, const ScanPoint& point);
+
 // Chains one arrow per hole at the scan point, hole B's first, each turned by its path length
 // times the frequency, and returns the raw intensity: four times the squared length of their sum,
 // 0 to 10000. Draws the arrows, the rays from the holes, a dot on the point and the resultant on

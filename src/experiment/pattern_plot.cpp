@@ -18,21 +18,12 @@ constexpr int impactGap = 20;
 // One factor for every geometry: impact mode does not use the calibration table.
 constexpr double impactFactor = 3.9;
 
-// Whole units of the impact intensity.
-int dotCount(double impactIntensity) {
-    if (!(impactIntensity >= 1))
-        return 0;
-    if (impactIntensity >= maxDotsPerRow + 1)
-        throw FatalError::overflow();
-    return static_cast<int>(impactIntensity);
-}
-
 void sprayImpacts(Canvas& canvas, double scanY, double intensity, const Envelopes& envelopes) {
     constexpr int bandLeft = A::screenX + impactGap;
     canvas.setDrawWidth(1);
     canvas.drawLine(bandLeft, scanY, bandLeft + A::dotBandWidth, scanY);
     canvas.setFillColour(colours::white);
-    const int dots = dotCount(envelopes.envelopeSum * (intensity * impactFactor));
+    const int dots = impactDotCount(intensity, envelopes);
     for (int dot = 0; dot < dots; ++dot) {
         // The position is worked out in single precision, like the random number it comes from.
         const float x = static_cast<float>(bandLeft) +
@@ -59,6 +50,15 @@ void drawEnvelopeMarkers(Canvas& canvas, const ParameterFields& fields, double s
 }
 
 } // namespace
+
+int impactDotCount(double rawIntensity, const Envelopes& envelopes) {
+    const double impactIntensity = envelopes.envelopeSum * (rawIntensity * impactFactor);
+    if (!(impactIntensity >= 1))
+        return 0;
+    if (impactIntensity >= maxDotsPerRow + 1)
+        throw FatalError::overflow();
+    return static_cast<int>(impactIntensity);
+}
 
 void plotPattern(Canvas& canvas, const ParameterFields& fields, double scanY, double intensity,
                  const Envelopes& envelopes) {

@@ -15,6 +15,10 @@ class Canvas;
 // the row's dot counter, a 16-bit whole number.
 inline constexpr int maxDotsPerRow = std::numeric_limits<std::int16_t>::max();
 
+// How many impact dots a row gets in impact mode: the whole units of its raw intensity weighted by
+// the envelopes. More than maxDotsPerRow is a fatal overflow.
+int impactDotCount(double rawIntensity, const Envelopes& envelopes);
+
 // Draws one row of the pattern beside the pattern axis: a bar intensity pixels long in light and
 // photon mode, or in impact mode a band with one white dot at a random place per whole unit of
 // the impact intensity. Then the three envelope markers left of the axis and the axis itself.

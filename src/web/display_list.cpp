@@ -1,6 +1,5 @@
 #include "display_list.h"
 
-#include <algorithm>
 #include <variant>
 
 namespace lumorix {
@@ -15,7 +14,17 @@ float boxValue(int value) {
     return static_cast<float>(value);
 }
 
+constexpr DisplayList::Record operationRecords[] = {
+    {"line", DisplayList::line, 7, 0}, {"circle", DisplayList::circle, 7, 0},
+    {"fill", DisplayList::fill, 6, 0}, {"label", DisplayList::label, 6, 0},
+    {"clip", DisplayList::clip, 2, 4}, {"unclip", DisplayList::unclip, 1, 0},
+};
+
 } // namespace
+
+std::span<const DisplayList::Record> DisplayList::records() {
+    return operationRecords;
+}
 
 void DisplayList::append(std::span<const float> values) {
     values_.insert(values_.end(), values.begin(), values.end());
@@ -65,14 +74,8 @@ void DisplayList::paintLabelChanges(const LabelBoard& board, const LabelBoard::R
         push({boxValue(box.left), boxValue(box.top), boxValue(box.width), boxValue(box.height)});
     for (const Box& box : repaint.cleared)
         fillBox(box, colours::background);
-    const auto labels = board.labels();
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        const bool meetsChange =
-            std::any_of(repaint.invalid.begin(), repaint.invalid.end(),
-                        [&](const Box& box) { return intersects(box, labels[i].box); });
-        if (labels[i].visible && meetsChange)
-            paintLabel(i, labels[i]);
-    }
+    for (const std::size_t i : repaint.repainted)
+        paintLabel(i, board.labels()[i]);
     push({unclip});
 }
 

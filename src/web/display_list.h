@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace lumorix {
@@ -24,6 +25,15 @@ public:
         clip = 4,   // count, then count boxes: the painting that follows stays within them
         unclip = 5, // the end of the clip
     };
+    // How the page reads each operation: its name, its code, and how many values its record
+    // takes, the code included, and how many more for each box it lists.
+    struct Record {
+        std::string_view name;
+        Operation code;
+        int length;
+        int perBox;
+    };
+    static std::span<const Record> records();
 
     std::span<const float> values() const { return values_; }
     std::size_t size() const { return values_.size(); }

@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """Writes the browser edition as one self-contained HTML file: the page's template with its
 style, its script, the module with its wasm and the fonts it needs, cut to the letters that
-Czech texts use and inlined as WOFF2.
+Czech texts use and inlined as WOFF2. The script's files, each a room of the page, are joined in
+the order given into one function of their own, so that the page adds nothing to the browser's
+global names but for what it means to.
 
-usage: make_page.py OUTPUT TEMPLATE STYLE SCRIPT MODULE WASM FONT_DIR
+usage: make_page.py OUTPUT TEMPLATE STYLE MODULE WASM FONT_DIR SCRIPT...
 """
 
 import base64
@@ -81,15 +83,16 @@ def ofl_text():
 
 
 def main():
-    output, template, style, script, module, wasm, font_dir = sys.argv[1:]
+    output, template, style, module, wasm, font_dir, *scripts = sys.argv[1:]
     read = lambda path: open(path, encoding="utf-8").read()
+    script = "\n".join(read(path) for path in scripts)
     parts = {
         "<!--@FONT_LICENCE@-->": f"<!--\n{LICENCE}\n\n{ofl_text()}\n-->",
         "@FONT_FACES@": font_faces(font_dir),
         "@STYLE@": read(style),
         "@MODULE@": read(module),
         "@WASM@": base64.b64encode(open(wasm, "rb").read()).decode("ascii"),
-        "@SCRIPT@": read(script),
+        "@SCRIPT@": f'(function () {{\n"use strict";\n\n{script}}})();',
     }
     page = read(template)
     for marker, text in parts.items():

@@ -4,6 +4,7 @@
 #include "design/label_board.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
+#include "display_list.h"
 #include "page_texts.h"
 
 #include <cstdio>
@@ -234,6 +235,19 @@ std::string pageDesignJson() {
     writeLabels(json);
     writeControls(json);
     writeFields(json);
+    json.key("displayList").beginObject();
+    for (const DisplayList::Record& record : DisplayList::records()) {
+        json.key(record.name)
+            .beginObject()
+            .key("code")
+            .value(static_cast<int>(record.code))
+            .key("length")
+            .value(record.length)
+            .key("perBox")
+            .value(record.perBox)
+            .endObject();
+    }
+    json.endObject();
     json.key("texts")
         .beginObject()
         .key("drawingName")

@@ -2,10 +2,13 @@
 // as UTF-8; a string or list handed out stays valid until the next call.
 
 #include "core/conversions.h"
+#include "design/client_scale.h"
+#include "design/window_design.h"
 #include "design/window_texts.h"
 #include "page_design.h"
 #include "page_session.h"
 
+#include <array>
 #include <emscripten/emscripten.h>
 #include <malloc.h>
 #include <span>
@@ -18,6 +21,7 @@ struct Page {
     lumorix::PageSession session;
     std::span<const float> paint;
     std::string text;
+    std::array<double, 3> placement{};
 };
 
 Page& page() {
@@ -34,6 +38,9 @@ bool isField(int field) {
     return field >= 0 && field < static_cast<int>(lumorix::parameterFieldCount);
 }
 
+// Input that waited for the board goes back to the page's script, which keeps it by ticket.
+EM_JS(void, hand_back_input, (int ticket), { Module["handBackInput"](ticket); });
+
 } // namespace
 
 extern "C" {
@@ -42,20 +49,37 @@ EMSCRIPTEN_KEEPALIVE const char* lumorix_design() {
     return handOut(lumorix::pageDesignJson());
 }
 
-EMSCRIPTEN_KEEPALIVE void lumorix_set_field(int field, const char* text) {
-    if (isField(field))
-        page().session.setFieldText(static_cast<lumorix::ParameterField>(field), text);
-}
-
 EMSCRIPTEN_KEEPALIVE const char* lumorix_field_text(int field) {
     if (!isField(field))
         return handOut("");
     return handOut(page().session.fieldText(static_cast<lumorix::ParameterField>(field)));
 }
 
+// An option's click handler: it writes what the design gives it into its frame's field.
+EMSCRIPTEN_KEEPALIVE void lumorix_select_option(int frame, int option) {
+    const auto frames = lumorix::frameDesigns();
+    if (frame < 0 || frame >= static_cast<int>(frames.size()))
+        return;
+    const auto options = frames[static_cast<std::size_t>(frame)].options;
+    if (option < 0 || option >= static_cast<int>(options.size()))
+        return;
+    page().session.setFieldText(frames[static_cast<std::size_t>(frame)].field,
+                                std::string(options[static_cast<std::size_t>(option)].text));
+}
+
 // HScroll1_Change: the slider's value, as a field text.
 EMSCRIPTEN_KEEPALIVE void lumorix_slider_changed(int value) {
     page().session.setFieldText(lumorix::ParameterField::nSpomaleni, lumorix::numberToText(value));
+}
+
+// The last step of Form_Load: the slowdown field written directly.
+EMSCRIPTEN_KEEPALIVE void lumorix_write_start_up_slowdown() {
+    page().session.setFieldText(lumorix::ParameterField::nSpomaleni,
+                                std::string(lumorix::startUpSlowdown));
+}
+
+EMSCRIPTEN_KEEPALIVE int lumorix_busy() {
+    return page().session.busy() ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int lumorix_start(double now) {
@@ -70,9 +94,35 @@ EMSCRIPTEN_KEEPALIVE double lumorix_advance(double now) {
     return progress.nextStep ? progress.nextStep->count() : -1.0;
 }
 
-// Leaves the whole board in the paint list.
-EMSCRIPTEN_KEEPALIVE void lumorix_redraw() {
-    page().paint = page().session.redraw().values();
+EMSCRIPTEN_KEEPALIVE int lumorix_clean() {
+    return page().session.clean() ? 1 : 0;
+}
+
+// The client area fitted into the browser's window: scale, left and top, in CSS pixels.
+EMSCRIPTEN_KEEPALIVE const double* lumorix_fit(double width, double height, double pixelRatio) {
+    const lumorix::ClientPlacement placement = lumorix::fitClientArea(width, height, pixelRatio);
+    page().placement = {placement.scale, placement.left, placement.top};
+    return page().placement.data();
+}
+
+// Returns 1 when what has been drawn aside, if anything, is to be dropped.
+EMSCRIPTEN_KEEPALIVE int lumorix_show_at(double pixelRatio) {
+    return page().session.showAt(pixelRatio) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int lumorix_redrawing() {
+    return page().session.redrawing() ? 1 : 0;
+}
+
+// The next part of the redraw (0 none, 1 begin, 2 a run, 3 show), its drawing in the paint list.
+EMSCRIPTEN_KEEPALIVE int lumorix_next_redraw_part() {
+    const lumorix::PageSession::RedrawPart part = page().session.nextRedrawPart();
+    page().paint = page().session.redrawPaint();
+    return static_cast<int>(part);
+}
+
+EMSCRIPTEN_KEEPALIVE double lumorix_redraw_ratio() {
+    return page().session.redrawPixelRatio();
 }
 
 EMSCRIPTEN_KEEPALIVE const float* lumorix_paint_data() {
@@ -81,6 +131,22 @@ EMSCRIPTEN_KEEPALIVE const float* lumorix_paint_data() {
 
 EMSCRIPTEN_KEEPALIVE int lumorix_paint_size() {
     return static_cast<int>(page().paint.size());
+}
+
+EMSCRIPTEN_KEEPALIVE int lumorix_input_must_wait() {
+    return page().session.inputMustWait() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void lumorix_hold_input(int ticket) {
+    page().session.holdInput(ticket);
+}
+
+EMSCRIPTEN_KEEPALIVE void lumorix_hand_back_waiting_input() {
+    page().session.handleWaitingInput([](int ticket) { hand_back_input(ticket); });
+}
+
+EMSCRIPTEN_KEEPALIVE void lumorix_drop_waiting_input() {
+    page().session.dropWaitingInput();
 }
 
 // The message of the fatal error that ended the latest run; empty when none did.
@@ -105,5 +171,13 @@ EMSCRIPTEN_KEEPALIVE void lumorix_keep_trace() {
 EMSCRIPTEN_KEEPALIVE const char* lumorix_trace() {
     return handOut(page().session.trace());
 }
+
+#ifdef LUMORIX_TEST_HOOK
+// For the page that the tests build only: a field's text set as no control could.
+EMSCRIPTEN_KEEPALIVE void lumorix_set_field(int field, const char* text) {
+    if (isField(field))
+        page().session.setFieldText(static_cast<lumorix::ParameterField>(field), text);
+}
+#endif
 
 } // extern "C"

@@ -6,6 +6,7 @@
 #include "experiment/pace.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -27,45 +28,61 @@ constexpr std::chrono::milliseconds stallBeyond{100};
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
+struct NoPause final : Pause {
+    void wait(double) override {}
+};
+
 } // namespace
 
 PageSession::PageSession()
     : fields_(designTexts())
-    , stream_(random_, [this](const RunCall& call) { received(call); })
-    , history_(stream_.state(), random_)
+    // The page has no picture until it first fits itself to the screen.
+    , board_(CanvasState{}, 0)
+    , stream_(board_.random(), [this](const RunCall& call) { received(call); })
+    , redrawStream_(board_.redrawRandom(), [this](const RunCall& call) { redrawn(call); })
     , description_(emptyDrawingDescription) {}
 
 void PageSession::received(const RunCall& call) {
-    if (tracing_ && target_.run)
+    PlayedRun& run = *run_;
+    if (tracing_)
         trace_.append(toText(call)).push_back('\n');
     std::visit(
         Overloaded{
-            [this](const ShowLabel& c) { target_.labels->show(c.label); },
-            [this](const HideLabel& c) { target_.labels->hide(c.label); },
-            [this](const SetLabelLeft& c) { target_.labels->setLeft(c.label, c.left); },
-            [this](const SetLabelTop& c) { target_.labels->setTop(c.label, c.top); },
-            [this](const PauseFor& c) {
-                if (!target_.run)
-                    return;
-                target_.run->segmentEnds.push_back(target_.drawing->size());
-                target_.run->pauses.push_back(pauseDuration(c.delayCount, pauseCountDuration));
+            [this](const ShowLabel& c) { board_.labels().show(c.label); },
+            [this](const HideLabel& c) { board_.labels().hide(c.label); },
+            [this](const SetLabelLeft& c) { board_.labels().setLeft(c.label, c.left); },
+            [this](const SetLabelTop& c) { board_.labels().setTop(c.label, c.top); },
+            [&run](const PauseFor& c) {
+                run.segmentEnds.push_back(run.drawing.size());
+                run.pauses.push_back(pauseDuration(c.delayCount, pauseCountDuration));
             },
-            [this](const auto& canvasCall) { target_.drawing->draw(canvasCall, stream_.state()); },
+            [this, &run](const auto& canvasCall) { run.drawing.draw(canvasCall, stream_.state()); },
+        },
+        call);
+}
+
+void PageSession::redrawn(const RunCall& call) {
+    // Only the canvas calls come this way: the board takes the labels and the pauses itself.
+    std::visit(
+        [this](const auto& c) {
+            if constexpr (std::is_convertible_v<decltype(c), CanvasCall>)
+                redrawn_.draw(c, redrawStream_.state());
         },
         call);
 }
 
 bool PageSession::setFieldText(ParameterField field, std::string text) {
-    if (running())
+    if (busy())
         return false;
     fields_.setText(field, std::move(text));
     return true;
 }
 
 bool PageSession::start(PageTime now) {
-    if (running())
+    if (busy())
         return false;
     run_.emplace(fields_);
+    board_.runBegins(fields_);
     makeRun();
     run_->pauseEnd = now;
     return true;
@@ -73,20 +90,18 @@ bool PageSession::start(PageTime now) {
 
 void PageSession::makeRun() {
     PlayedRun& run = *run_;
-    target_ = {&run.drawing, &labels_, &run};
     try {
         run.failure = runExperiment(stream_, run.fields, stream_, stream_);
     } catch (...) {
         run.failure = unexpectedFailure(std::current_exception());
     }
     // The labels a run moved reach the picture together, when its last step is shown.
-    run.drawing.paintLabelChanges(labels_, labels_.commit());
+    run.drawing.paintLabelChanges(board_.labels(), board_.labels().commit());
     run.segmentEnds.push_back(run.drawing.size());
     if (tracing_ && run.failure) {
         trace_.append("fatal " + std::to_string(run.failure->number()) + ' ' +
                       run.failure->description() + '\n');
     }
-    target_ = {};
 }
 
 PageSession::Progress PageSession::advance(PageTime now) {
@@ -110,7 +125,7 @@ PageSession::Progress PageSession::advance(PageTime now) {
     const std::span<const float> paint = run.drawing.values().subspan(from, to - from);
     if (running())
         return {paint, run.pauseEnd};
-    history_.add(run.fields);
+    board_.runEnds();
     if (!run.failure)
         description_ = finishedRunDescription(run.fields.text(ParameterField::nInterference));
     return {paint, std::nullopt};
@@ -126,23 +141,50 @@ std::string PageSession::drawingDescription() const {
     return description_;
 }
 
-const DisplayList& PageSession::redraw() {
+bool PageSession::clean() {
+    if (busy())
+        return false;
+    board_.clean(stream_.state());
+    description_ = emptyDrawingDescription;
+    return true;
+}
+
+bool PageSession::showAt(double pixelRatio) {
+    const auto drawingAt = [this] {
+        return board_.redrawing() ? std::optional(board_.redrawPixelRatio()) : std::nullopt;
+    };
+    const std::optional<double> before = drawingAt();
+    board_.showAt(pixelRatio);
+    return drawingAt() != before;
+}
+
+PageSession::RedrawPart PageSession::nextRedrawPart() {
     redrawn_.clear();
-    LabelBoard labels;
-    redrawn_.paintBoard(labels);
-    // The board's runs are made again on the session's own canvas and random sequence, which go
-    // back to where the live runs left them.
-    const CanvasState liveCanvas = stream_.state();
-    const RandomSequence liveRandom = random_;
-    target_ = {&redrawn_, &labels, nullptr};
-    history_.redraw(stream_, random_, stream_,
-                    [&] { redrawn_.paintLabelChanges(labels, labels.commit()); });
-    target_ = {};
-    stream_.restore(liveCanvas);
-    random_ = liveRandom;
-    if (running() && run_->shown > 0)
-        redrawn_.append(run_->drawing.values().first(run_->segmentEnds[run_->shown - 1]));
-    return redrawn_;
+    if (!board_.redrawing()) {
+        // Nothing of a redraw is kept once it has been painted.
+        redrawn_ = DisplayList();
+        return RedrawPart::none;
+    }
+    switch (board_.nextRedrawStep()) {
+    case Board::RedrawStep::begin:
+        board_.redrawBegun();
+        redrawn_.paintBoard(board_.redrawLabels());
+        return RedrawPart::begin;
+    case Board::RedrawStep::drawRun: {
+        NoPause noPause;
+        const LabelBoard::Repaint repaint = board_.redrawNextRun(redrawStream_, noPause);
+        redrawn_.paintLabelChanges(board_.redrawLabels(), repaint);
+        return RedrawPart::run;
+    }
+    case Board::RedrawStep::show:
+        board_.redrawShown();
+        return RedrawPart::show;
+    }
+    return RedrawPart::none;
+}
+
+void PageSession::handleWaitingInput(const std::function<void(int)>& handle) {
+    queue_.handleWaiting([this] { return board_.busy(); }, handle);
 }
 
 } // namespace lumorix

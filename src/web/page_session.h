@@ -1,15 +1,15 @@
 #pragma once
 
+#include "board/board.h"
+#include "board/input_queue.h"
 #include "core/fatal_error.h"
-#include "core/random_sequence.h"
-#include "design/label_board.h"
 #include "display_list.h"
-#include "experiment/board_history.h"
 #include "experiment/parameter_fields.h"
 #include "experiment/run_call.h"
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,24 +20,26 @@ namespace lumorix {
 // The page's clock: milliseconds since the page opened.
 using PageTime = std::chrono::duration<double, std::milli>;
 
-// The program behind the page: the parameter fields, the random sequence, the labels and the
-// drawing board, and the run in progress. A press of Start makes the whole run at once, the
-// way the engine makes it on the desktop; the page then plays it back step by step, each step
-// as long as its pause, so that the run looks and lasts as it does there. No input is handled
-// meanwhile, so the fields cannot change under a run.
+// The program behind the page: the parameter fields and the drawing board, the run in progress,
+// and the input that waits while the board is busy. A press of Start makes the whole run at
+// once, the way the engine makes it on the desktop; the page then plays it back step by step,
+// each step as long as its pause, so that the run looks and lasts as it does there. When the
+// page comes to show the board at another pixel ratio, it is drawn afresh aside, a run at a
+// time, while the page keeps showing the old picture.
 class PageSession {
 public:
     PageSession();
     PageSession(const PageSession&) = delete;
     PageSession& operator=(const PageSession&) = delete;
 
-    // The parameter fields, which the page's handlers write between runs: a write while a run
-    // plays is refused, since the run reads the fields as they were at its start.
+    // The parameter fields, which the page's handlers write while the board is idle; a write
+    // while it is busy is refused, since a run reads the fields as they were at its start.
     std::string fieldText(ParameterField field) const { return fields_.text(field); }
     bool setFieldText(ParameterField field, std::string text);
 
-    // Makes a run with the fields as they are and starts to play it at now. Refused while a
-    // run plays.
+    bool busy() const { return board_.busy(); }
+    // Makes a run with the fields as they are and starts to play it at now. Refused while the
+    // board is busy.
     bool start(PageTime now);
     bool running() const { return run_.has_value() && run_->shown < run_->segmentEnds.size(); }
 
@@ -55,9 +57,30 @@ public:
     // What the drawing shows, for assistive technology.
     std::string drawingDescription() const;
 
-    // The whole board drawn afresh, for another size or resolution: the start-up board, every
-    // run made on it, and the steps of a run in progress that have been shown.
-    const DisplayList& redraw();
+    // A clean board, as at start-up; the fields and the random sequence go on. Refused while
+    // the board is busy.
+    bool clean();
+
+    // The page would show the board at this pixel ratio now (see Board::showAt). Returns
+    // whether what the page has drawn aside, if anything, is to be dropped: a redraw begins,
+    // begins again, or is given up.
+    bool showAt(double pixelRatio);
+    double pixelRatio() const { return board_.pixelRatio(); }
+    bool redrawing() const { return board_.redrawing(); }
+    // The next part of the redraw under way, for the page to paint aside: `begin` a blank
+    // picture at redrawPixelRatio() and paint the board as at start-up on it; paint a `run` on
+    // it; or `show` it, now complete, in place of the board. `none` when no redraw is under way.
+    enum class RedrawPart { none, begin, run, show };
+    RedrawPart nextRedrawPart();
+    double redrawPixelRatio() const { return board_.redrawPixelRatio(); }
+    // What to paint of the latest part, until the next.
+    std::span<const float> redrawPaint() const { return redrawn_.values(); }
+
+    // Input that the page holds, by its ticket: handed back when the board is idle, in order.
+    bool inputMustWait() const { return queue_.mustWait(board_.busy()); }
+    void holdInput(int ticket) { queue_.arrive(ticket, true); }
+    void handleWaitingInput(const std::function<void(int)>& handle);
+    void dropWaitingInput() { queue_.drop(); }
 
     // Keeps the calls of the runs from now on as the lines of a trace, for the page's test hook.
     void keepTrace() { tracing_ = true; }
@@ -78,25 +101,18 @@ private:
         PageTime pauseEnd{};
     };
 
-    // Where the calls of a run go: the picture and the labels it paints, and the run whose
-    // steps it marks, none when the board is being redrawn.
-    struct Target {
-        DisplayList* drawing;
-        LabelBoard* labels;
-        PlayedRun* run;
-    };
-
+    // The calls of a live run, made by stream_, and of one made again, by redrawStream_.
     void received(const RunCall& call);
+    void redrawn(const RunCall& call);
     void makeRun();
 
     ParameterTexts fields_;
-    RandomSequence random_;
-    RunCallStream stream_;
-    LabelBoard labels_;
-    BoardHistory history_;
+    Board board_;
+    RunCallStream stream_;       // the live runs, on the board's random sequence
+    RunCallStream redrawStream_; // the runs made again, on the redraw's
     std::optional<PlayedRun> run_;
-    Target target_{};
     DisplayList redrawn_;
+    InputQueue<int> queue_;
     std::string description_;
     bool tracing_ = false;
     std::string trace_;

@@ -37,14 +37,16 @@ protected:
         QTest::keyClick(&target, key, modifiers);
     }
 
-    // The picture of a window that has been shown at that size from the start.
-    QImage drawnFromTheStartAt(const std::function<void(InterferenceWindow&)>& enlarge,
-                               QSize size) {
+    // The picture of a window that has been shown at that size from the start, then made the
+    // runs.
+    QImage drawnFromTheStartAt(const std::function<void(InterferenceWindow&)>& enlarge, QSize size,
+                               const std::function<void(InterferenceWindow&)>& runs = makeRuns) {
         InterferenceWindow reference{std::chrono::nanoseconds(0)};
         reference.show();
         enlarge(reference);
         EXPECT_TRUE(QTest::qWaitFor([&] { return reference.size() == size; }));
-        makeRuns(reference);
+        EXPECT_TRUE(waitForTheBoard(reference));
+        runs(reference);
         return reference.surface().copy();
     }
 
@@ -73,6 +75,7 @@ TEST_F(ClassroomTest, EachZoomStepScalesTheControlsAndDrawsTheBoardAsARunAtThatZ
         ++steps;
         const QSize size(qRound(800 * zoom), qRound(600 * zoom));
         ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == size; })) << zoom;
+        ASSERT_TRUE(waitForTheBoard(window));
         expectControlsScaledBy(zoom, QPoint());
         EXPECT_EQ(window.surface().devicePixelRatio(), zoom);
         const QImage reference = drawnFromTheStartAt(
@@ -88,8 +91,45 @@ TEST_F(ClassroomTest, EachZoomStepScalesTheControlsAndDrawsTheBoardAsARunAtThatZ
 
     press(window, Qt::Key_0, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(800, 600); }));
+    ASSERT_TRUE(waitForTheBoard(window));
     EXPECT_TRUE(window.surface() == atDesignSize);
     expectControlsScaledBy(1, QPoint());
+}
+
+TEST_F(ClassroomTest, AfterHeavyRunsAZoomStepDrawsTheBoardAnewWhileTheWindowGoesOnAnswering) {
+    window.setRedrawSlice(std::chrono::milliseconds(0)); // a break after every step
+    const auto heavyRuns = [](InterferenceWindow& w) {
+        for (const char* option : {"opdc100", "op0", "opDopad"})
+            w.findChild<QRadioButton*>(option)->click();
+        for (int run = 0; run < 3; ++run)
+            w.cmdStart_Click();
+    };
+    heavyRuns(window);
+    const QImage before = window.surface().copy();
+    bool answered = false;
+    bool oldPictureShown = false;
+    QString fieldMeanwhile;
+    // A timer that fires as soon as the board is being drawn anew.
+    QTimer whileDrawing;
+    QObject::connect(&whileDrawing, &QTimer::timeout, [&] {
+        if (!window.isBoardBusy())
+            return;
+        whileDrawing.stop();
+        answered = true;
+        oldPictureShown = window.surface() == before;
+        select("op40");
+        fieldMeanwhile = field("nOdchylka");
+    });
+    whileDrawing.start(0);
+    press(window, Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(1000, 750); }));
+    ASSERT_TRUE(waitForTheBoard(window));
+    EXPECT_TRUE(answered) << "the window went on answering while the board was drawn anew";
+    EXPECT_TRUE(oldPictureShown) << "the old picture, never a half-drawn one";
+    EXPECT_EQ(fieldMeanwhile, "0") << "a click meanwhile waited for the board";
+    EXPECT_TRUE(window.surface() == drawnFromTheStartAt([](InterferenceWindow& w) { w.zoomIn(); },
+                                                        QSize(1000, 750), heavyRuns));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return field("nOdchylka") == "10"; }));
 }
 
 TEST_F(ClassroomTest, FullScreenScalesTheClientAreaToFitCentredAndEscLeavesIt) {
@@ -97,6 +137,7 @@ TEST_F(ClassroomTest, FullScreenScalesTheClientAreaToFitCentredAndEscLeavesIt) {
     const QImage atDesignSize = window.surface().copy();
     press(window, Qt::Key_F11);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == screenSize; }));
+    ASSERT_TRUE(waitForTheBoard(window));
     // 1440 pixels high: the client area 2.4 times larger, 1920 wide, 320 from the left.
     expectControlsScaledBy(2.4, QPoint(320, 0));
     EXPECT_TRUE(
@@ -108,6 +149,7 @@ TEST_F(ClassroomTest, FullScreenScalesTheClientAreaToFitCentredAndEscLeavesIt) {
 
     press(window, Qt::Key_Escape);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(800, 600); }));
+    ASSERT_TRUE(waitForTheBoard(window));
     EXPECT_TRUE(window.surface() == atDesignSize);
 }
 

@@ -19,6 +19,11 @@ int main(int argc, char* argv[]) {
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
     lumorix::setUpApplicationIdentity();
+    // From the start, as the program has them by the time anyone uses it; the tests of the
+    // start-up leave them to the window, as the program does.
+#ifndef LUMORIX_START_UP_UNDER_TEST
+    lumorix::setUpIconAndLanguage();
+#endif
     lumorix::setUpLookAndFeel();
     // A test that closes its window must not end the event loops of the tests after it.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -16,10 +16,17 @@ class SurfaceLabelsTest : public testing::Test {
 protected:
     SurfaceLabelsTest() { surface.fill(drawing); }
 
+    // The labels' changes painted, as at the end of a run, and the widgets following them.
+    QRegion commit() {
+        const QRegion changed = labels.paint(surface, board, board.commit());
+        labels.follow(board);
+        return changed;
+    }
+
     // A first run has shown labClona where it is; a second run draws all over it.
     void showClonaThenDrawOver() {
-        labels.show(SceneLabel::labClona);
-        labels.commit(surface);
+        board.show(SceneLabel::labClona);
+        commit();
         surface.fill(drawing);
     }
 
@@ -32,19 +39,20 @@ protected:
     }
 
     QWidget window;
+    LabelBoard board;
     SurfaceLabels labels{layOutControls(window).surfaceLabels};
     const SurfaceLabel* clona = window.findChild<SurfaceLabel*>("labClona");
     QImage surface{300, 200, QImage::Format_RGB32};
 };
 
 TEST_F(SurfaceLabelsTest, NothingShowsUntilTheCommit) {
-    labels.show(SceneLabel::labClona);
-    labels.setLeft(SceneLabel::labClona, 210);
-    labels.setTop(SceneLabel::labClona, 90);
+    board.show(SceneLabel::labClona);
+    board.setLeft(SceneLabel::labClona, 210);
+    board.setTop(SceneLabel::labClona, 90);
     EXPECT_TRUE(untouched(surface.rect()));
     EXPECT_TRUE(clona->isHidden()) << "the widget follows with the picture";
 
-    const QRegion changed = labels.commit(surface);
+    const QRegion changed = commit();
     EXPECT_EQ(clona->pos(), QPoint(210, 90));
     EXPECT_FALSE(clona->isHidden());
     EXPECT_EQ(changed, QRegion(210, 90, 49, 17));
@@ -54,32 +62,32 @@ TEST_F(SurfaceLabelsTest, NothingShowsUntilTheCommit) {
 
 TEST_F(SurfaceLabelsTest, AMovedLabelClearsTheBoxItLeft) {
     showClonaThenDrawOver();
-    labels.show(SceneLabel::labClona);
-    labels.setLeft(SceneLabel::labClona, 40);
-    labels.setLeft(SceneLabel::labClona, 150);
-    labels.setTop(SceneLabel::labClona, 20);
-    labels.commit(surface);
+    board.show(SceneLabel::labClona);
+    board.setLeft(SceneLabel::labClona, 40);
+    board.setLeft(SceneLabel::labClona, 150);
+    board.setTop(SceneLabel::labClona, 20);
+    commit();
     EXPECT_EQ(surface.pixel(20, 9) & 0xFFFFFF, grey) << "old box cleared";
     EXPECT_TRUE(untouched({66, 8, 80, 17})) << "nothing at the place it passed through";
 }
 
 TEST_F(SurfaceLabelsTest, AnUnchangedLabelIsLeftUnderTheDrawing) {
     showClonaThenDrawOver();
-    labels.show(SceneLabel::labClona);
-    labels.setLeft(SceneLabel::labClona, 16);
-    labels.setTop(SceneLabel::labClona, 8);
-    EXPECT_TRUE(labels.commit(surface).isEmpty());
+    board.show(SceneLabel::labClona);
+    board.setLeft(SceneLabel::labClona, 16);
+    board.setTop(SceneLabel::labClona, 8);
+    EXPECT_TRUE(commit().isEmpty());
     EXPECT_TRUE(untouched(surface.rect()));
 }
 
 TEST_F(SurfaceLabelsTest, ALabelIsRepaintedWhereItsBoxMeetsAClearedArea) {
-    labels.show(SceneLabel::labHustota);
-    labels.setLeft(SceneLabel::labClona, 110);
-    labels.setTop(SceneLabel::labClona, 70);
+    board.show(SceneLabel::labHustota);
+    board.setLeft(SceneLabel::labClona, 110);
+    board.setTop(SceneLabel::labClona, 70);
     showClonaThenDrawOver();
 
-    labels.hide(SceneLabel::labClona);
-    EXPECT_EQ(labels.commit(surface), QRegion(110, 70, 49, 17));
+    board.hide(SceneLabel::labClona);
+    EXPECT_EQ(commit(), QRegion(110, 70, 49, 17));
     EXPECT_EQ(surface.pixel(112, 72) & 0xFFFFFF, grey) << "the box cleared";
     EXPECT_FALSE(untouched({128, 70, 31, 17})) << "labHustota where the box was cleared";
     EXPECT_TRUE(untouched({159, 64, 18, 33})) << "and the drawing over the rest of labHustota";
@@ -87,10 +95,10 @@ TEST_F(SurfaceLabelsTest, ALabelIsRepaintedWhereItsBoxMeetsAClearedArea) {
 }
 
 TEST_F(SurfaceLabelsTest, WidgetCoordinatesStayInRange) {
-    labels.show(SceneLabel::labClona);
-    labels.setLeft(SceneLabel::labClona, 3e38f);
-    labels.setTop(SceneLabel::labClona, -3e38f);
-    labels.commit(surface);
+    board.show(SceneLabel::labClona);
+    board.setLeft(SceneLabel::labClona, 3e38f);
+    board.setTop(SceneLabel::labClona, -3e38f);
+    commit();
     EXPECT_EQ(clona->x(), QWIDGETSIZE_MAX);
     EXPECT_EQ(clona->y(), -QWIDGETSIZE_MAX);
 }

@@ -36,6 +36,10 @@ protected:
     }
     void select(const QString& option) { control<QRadioButton>(option)->click(); }
     void start() { QTest::mouseClick(control<QPushButton>("cmdStart"), Qt::LeftButton); }
+    // Until the board is idle: drawn anew at a new size, and the input that waited handled.
+    [[nodiscard]] static bool waitForTheBoard(const InterferenceWindow& shown) {
+        return QTest::qWaitFor([&shown] { return !shown.isBoardBusy(); });
+    }
 
     // A key pressed as the window system reports one: queued, to be handled in turn, and held
     // back during a run like all input.

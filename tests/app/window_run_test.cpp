@@ -124,7 +124,9 @@ TEST_F(WindowRunTest, ACloseRequestDuringARunWaitsForItsEnd) {
     QTimer::singleShot(0, &window, [this] { window.close(); });
     start();
     EXPECT_FALSE(label("labB")->isHidden()) << "the run went on to its end";
-    EXPECT_FALSE(window.isVisible()) << "then the window closed";
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window.isVisible(); }))
+        << "then the window closed";
 }
 
 TEST_F(WindowRunTest, TheCursorIsBusyWhileARunLastsAndNormalAfterItEvenAfterAFatalError) {
@@ -147,16 +149,20 @@ TEST_F(WindowRunTest, TheCursorIsBusyWhileARunLastsAndNormalAfterItEvenAfterAFat
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(WindowRunTest, AStartRequestDuringARunStartsTheNextRunAfterIt) {
+TEST_F(WindowRunTest, AStartRequestDuringARunStartsTheNextRunAfterItBeforeWhatCameLater) {
     select("opDopad");
     // The request arrives inside the first pause of the first run.
     QTimer::singleShot(0, &window, [this] { window.cmdStart_Click(); });
     start();
     EXPECT_FALSE(label("labB")->isHidden());
-    // The second run has not begun yet; it starts once control returns to the event loop.
+    const QImage afterTheFirstRun = window.surface().copy();
+    // The second run has not begun yet; it starts once control returns to the event loop, and
+    // an option chosen meanwhile waits for it.
     select("opFoton");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !label("labPravde")->isHidden(); }, 60000))
-        << "the second run read the new mode";
+    EXPECT_EQ(field("nInterference"), "2");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return field("nInterference") == "1"; }, 60000));
+    EXPECT_FALSE(window.surface() == afterTheFirstRun) << "a second spray of impacts";
+    EXPECT_TRUE(label("labPravde")->isHidden()) << "the second run read the mode before";
 }
 
 } // namespace

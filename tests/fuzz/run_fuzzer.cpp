@@ -2,13 +2,16 @@
 // nVzdalenost, nOdchylka, nKmitočet, nInterference, nSpomaleni (missing lines are empty fields,
 // the last field takes the rest). A run either finishes or ends in a fatal error; everything it
 // hands to the canvas and the labels is finite; its calls stay within what 399 scan steps with a
-// 16-bit dot counter per row can make; its pauses are counted, never slept.
+// 16-bit dot counter per row can make; its pauses are counted, never slept. The run's sound and
+// the formula's fringes for the same fields are finite and within the run's steps and rows.
 
 #include "experiment/detector_scan.h"
 #include "experiment/experiment.h"
 #include "experiment/pattern_plot.h"
 #include "experiment/run_call.h"
+#include "experiment/theory_fringes.h"
 #include "run_seed.h"
+#include "sound/run_sound.h"
 
 #include <cmath>
 #include <cstdint>
@@ -75,6 +78,32 @@ struct RunChecks {
     template <typename Unchecked> void operator()(const Unchecked&) {}
 };
 
+void checkSound(const RunSound& sound, std::size_t pauses, bool finished) {
+    require(sound.steps.size() <= scanSteps, "the sound has more steps than the run");
+    // A run can also fail in its drawing, where its sound goes on.
+    require(sound.steps.size() >= pauses, "the sound stops before the run");
+    require(!finished || sound.steps.size() == scanSteps, "a finished run's sound lacks steps");
+    require(sound.toneFrequency >= 200 && sound.toneFrequency <= 800, "a tone out of range");
+    for (const StepSound& step : sound.steps) {
+        require(step.toneLevel >= 0 && step.toneLevel <= 1, "a tone level out of range");
+        require(step.toneRamp.count() >= 0 && step.toneRamp <= step.duration, "a ramp too long");
+        require(step.clicks.size() <= maxDotsPerRow, "more clicks than a row takes dots");
+        for (const std::chrono::microseconds click : step.clicks)
+            require(click.count() >= 0 && (click < step.duration || click.count() == 0),
+                    "a click outside its step");
+    }
+}
+
+void checkFringes(const TheoryFringes& fringes) {
+    require(fringes.bright.size() + fringes.dark.size() <= 2 * (scanSteps + 1),
+            "more fringes than the rows can show");
+    const auto onDetector = [](double row) { return row >= 101 && row <= 499; };
+    for (const BrightFringe& bright : fringes.bright)
+        require(onDetector(bright.row), "a bright fringe off the scanned rows");
+    for (const double dark : fringes.dark)
+        require(onDetector(dark), "a dark fringe off the scanned rows");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -86,5 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool finished = !runExperiment(stream, fields, stream, stream);
     require(checks.pauses <= scanSteps, "a run pauses more often than it has steps");
     require(!finished || checks.pauses == scanSteps, "a finished run skipped a pause");
+    checkSound(soundOfRun(fields, RandomSequence()), checks.pauses, finished);
+    checkFringes(theoryFringes(fields));
     return 0;
 }

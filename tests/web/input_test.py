@@ -40,16 +40,16 @@ class InputTest(unittest.TestCase):
         browser.wait_for("document.documentElement.dataset.ready")
         self.assertEqual(self.field("nVzdalenost"), "200")
 
-    def test_ctrl_c_copies_the_whole_picture_at_the_screens_pixel_ratio(self):
+    def test_ctrl_c_copies_the_picture_as_the_board_shows_it(self):
         # The window shows the client area at half its size, on a screen of two pixels a pixel:
-        # the copy is still the whole 800 × 600 area, at two pixels a pixel.
+        # the copy is the whole 800 × 600 area at the screen's pixels, one for each pixel shown.
         browser = Browser(400, 300, 2)
         self.addCleanup(browser.close)
         browser.open()
         browser.driver.switch_to.active_element.send_keys(Keys.CONTROL, "c")
         browser.wait_for("window.lumorixTestHook.lastCopy()")
         copy = browser.hook("lastCopy()")
-        self.assertEqual([copy["width"], copy["height"]], [1600, 1200])
+        self.assertEqual(copy["size"], [800, 600])
         self.assertGreater(copy["bytes"], 0)
 
     def test_a_field_that_is_not_a_number_shows_the_fatal_error_and_ends(self):

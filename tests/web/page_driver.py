@@ -10,7 +10,8 @@ import time
 
 BUILD = pathlib.Path(os.environ.get("LUMORIX_WEB_BUILD",
                                     pathlib.Path(__file__).resolve().parents[2] / "build-web"))
-PAGE = BUILD / "lumorix.html"
+# The page as the tests build it, which can also write a field as no control could.
+PAGE = BUILD / "lumorix-test.html"
 
 # Where an element's centre is, in the viewport's CSS pixels, for a pointer to press it.
 CENTRE = """
@@ -53,6 +54,10 @@ class PageDriver:
 
     def wait_for_run_end(self, timeout=120):
         self.wait_for("!window.lumorixTestHook.running()", timeout)
+
+    def wait_until_idle(self, timeout=120):
+        """Until no run plays and the board is not being drawn afresh."""
+        self.wait_for("!window.lumorixTestHook.busy()", timeout)
 
     def board_png(self, path):
         """Saves the drawing board, at the page's pixels, as a PNG."""

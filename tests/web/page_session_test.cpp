@@ -1,6 +1,8 @@
 #include "web/page_session.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace lumorix {
@@ -20,15 +22,14 @@ struct Page {
     PageSession session;
     std::vector<float> picture;
 
-    // As the page opens: the board, and the fields as the start-up selections write them.
+    // As the page opens: the board fitted to the screen, and the fields as the start-up
+    // selections write them.
     Page() {
-        picture = copy(session.redraw().values());
+        session.showAt(1);
+        picture = redraw();
         setFields(session, ParameterTexts("200", "15", "2", "0", "1"));
     }
 
-    static std::vector<float> copy(std::span<const float> values) {
-        return {values.begin(), values.end()};
-    }
     PageSession::Progress advance(PageTime now) {
         const PageSession::Progress progress = session.advance(now);
         picture.insert(picture.end(), progress.paint.begin(), progress.paint.end());
@@ -41,6 +42,18 @@ struct Page {
         for (auto progress = advance(now); progress.nextStep; progress = advance(now))
             now = *progress.nextStep;
         return now;
+    }
+    // The picture that the redraw under way paints aside, part by part, until it is shown.
+    std::vector<float> redraw() {
+        std::vector<float> aside;
+        for (;;) {
+            const PageSession::RedrawPart part = session.nextRedrawPart();
+            if (part == PageSession::RedrawPart::begin)
+                aside.clear();
+            if (part == PageSession::RedrawPart::show || part == PageSession::RedrawPart::none)
+                return aside;
+            aside.insert(aside.end(), session.redrawPaint().begin(), session.redrawPaint().end());
+        }
     }
 };
 
@@ -73,25 +86,53 @@ TEST(PageSession, PlaysEachStepAfterTheOneBeforeHasPausedAndLastsTheSumOfItsPaus
     EXPECT_EQ(page.play(0ms), 399 * 60ms);
 }
 
-TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedRunInProgressIncluded) {
+TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedOnceTheRunInProgressHasEnded) {
     Page page;
     setFields(page.session, ParameterTexts("100", "0", "2", "2", "1"));
     const PageTime end = page.play(0ms);
     setFields(page.session, ParameterTexts("150", "40", "0.5", "1", "20"));
     page.play(end);
-    EXPECT_EQ(Page::copy(page.session.redraw().values()), page.picture);
+    page.session.showAt(2);
+    EXPECT_TRUE(page.session.busy());
+    EXPECT_FALSE(page.session.start(end)) << "Start waits for the redraw";
+    EXPECT_EQ(page.redraw(), page.picture);
+    EXPECT_EQ(page.session.pixelRatio(), 2);
 
     setFields(page.session, ParameterTexts("200", "15", "2", "2", "1"));
     ASSERT_TRUE(page.session.start(0ms));
     page.advance(0ms);
-    page.advance(150ms);
-    EXPECT_EQ(Page::copy(page.session.redraw().values()), page.picture)
-        << "the steps shown so far, and none beyond";
+    page.session.showAt(1.5);
+    EXPECT_EQ(page.session.nextRedrawPart(), PageSession::RedrawPart::none)
+        << "the run goes on at the ratio it began with";
     for (auto progress = page.advance(150ms); progress.nextStep;
          progress = page.advance(*progress.nextStep)) {
     }
-    EXPECT_EQ(Page::copy(page.session.redraw().values()), page.picture)
-        << "a redraw part way does not disturb the rest of the run: impacts continue the sequence";
+    EXPECT_TRUE(page.session.busy()) << "and the board is drawn afresh when it has ended";
+    EXPECT_EQ(page.redraw(), page.picture);
+    EXPECT_EQ(page.session.pixelRatio(), 1.5);
+}
+
+TEST(PageSession, InputThatArrivesWhileTheBoardIsBusyIsHandedBackInOrderWhenItIsIdle) {
+    Page page;
+    std::vector<int> handled;
+    const auto handle = [&](int ticket) {
+        handled.push_back(ticket);
+        if (ticket == 2) // a Start
+            page.session.start(0ms);
+    };
+    ASSERT_TRUE(page.session.start(0ms));
+    for (const int ticket : {1, 2, 3}) {
+        ASSERT_TRUE(page.session.inputMustWait());
+        page.session.holdInput(ticket);
+    }
+    page.session.handleWaitingInput(handle);
+    EXPECT_TRUE(handled.empty()) << "the run is still playing";
+    for (auto progress = page.advance(0ms); progress.nextStep;
+         progress = page.advance(*progress.nextStep)) {
+    }
+    page.session.handleWaitingInput(handle);
+    EXPECT_EQ(handled, (std::vector<int>{1, 2})) << "the Start began a run: 3 waits for it";
+    EXPECT_TRUE(page.session.inputMustWait());
 }
 
 TEST(PageSession, ReportsAFatalErrorOnceTheStepsBeforeItHaveBeenPlayed) {
@@ -118,6 +159,34 @@ TEST(PageSession, KeepsTheCallsOfTheRunsAsATraceOnlyWhenAsked) {
     EXPECT_TRUE(trace.starts_with("setScalePixels\ndrawLine 5 1 800 1 0xC0C0C0\n")) << trace;
     EXPECT_TRUE(trace.ends_with("drawLine 5 571 800 571 0xC0C0C0\nfatal 13 Neshoda typů\n"))
         << "the distance fails as soon as the set-up reads it: " << trace;
+}
+
+TEST(DisplayList, EveryRecordIsAsLongAsThePageReadsItByItsCode) {
+    DisplayList list;
+    LabelBoard labels;
+    list.paintBoard(labels);
+    list.draw(DrawLine{1, 2, 3, 4, std::nullopt}, CanvasState{});
+    list.draw(DrawCircle{5, 6, 1, colours::background}, CanvasState{});
+    labels.show(SceneLabel::labA);
+    labels.setLeft(SceneLabel::labA, 300);
+    labels.show(SceneLabel::labB);
+    list.paintLabelChanges(labels, labels.commit());
+
+    std::vector<std::string> read;
+    for (std::size_t i = 0; i < list.size();) {
+        const float code = list.values()[i];
+        const auto records = DisplayList::records();
+        const auto record = std::find_if(records.begin(), records.end(), [code](const auto& r) {
+            return static_cast<float>(r.code) == code;
+        });
+        ASSERT_NE(record, records.end()) << "no operation " << code << " at " << i;
+        read.emplace_back(record->name);
+        const auto boxes = record->perBox ? static_cast<std::size_t>(list.values()[i + 1]) : 0;
+        i += static_cast<std::size_t>(record->length) + boxes * record->perBox;
+        ASSERT_LE(i, list.size());
+    }
+    EXPECT_EQ(read, (std::vector<std::string>{"fill", "label", "label", "label", "line", "circle",
+                                              "clip", "label", "label", "unclip"}));
 }
 
 } // namespace

@@ -2,10 +2,11 @@
 
 #include "canvas/canvas.h"
 #include "core/random_sequence.h"
-#include "parameter_fields.h"
-#include "scene_labels.h"
+#include "experiment/parameter_fields.h"
+#include "experiment/pause.h"
+#include "experiment/scene_labels.h"
 
-#include <functional>
+#include <cstddef>
 #include <vector>
 
 namespace lumorix {
@@ -13,7 +14,7 @@ namespace lumorix {
 // What is on the drawing board: the runs made on it since it was clean, with the canvas state
 // and the random sequence as they were then. A run makes the same calls whenever it starts from
 // the same state, so the board can be drawn again, at another resolution, call for call as it
-// was first drawn.
+// was first drawn, one run at a time.
 class BoardHistory {
 public:
     // The board is clean now.
@@ -22,13 +23,14 @@ public:
     void clean(const CanvasState& canvas, const RandomSequence& random);
     // A run has been made on the board with these fields, whether it finished or failed.
     void add(const ParameterFields& fields);
-    bool isClean() const { return runs_.empty(); }
+    std::size_t runCount() const { return runs_.size(); }
 
-    // Makes every run again, in order and without pausing, on a front end whose surface and labels
-    // are back to a clean board: canvas and random sequence first return to the board's start,
-    // and end as the runs left them. afterRun is called as each run ends.
-    void redraw(Canvas& canvas, RandomSequence& random, SceneLabels& labels,
-                const std::function<void()>& afterRun) const;
+    // Puts a canvas and a random sequence back to where they were when the board was clean.
+    void returnToStart(Canvas& canvas, RandomSequence& random) const;
+    // Makes run `index` again on a canvas and a random sequence that the runs before it have
+    // left; its pauses go to `pause`. A run that failed the first time fails again at the same
+    // place, having drawn the same.
+    void redrawRun(std::size_t index, Canvas& canvas, SceneLabels& labels, Pause& pause) const;
 
 private:
     CanvasState canvasAtStart_;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/random_sequence.h"
+#include "experiment/parameter_fields.h"
+
+#include <chrono>
+#include <vector>
+
+namespace lumorix {
+
+// What is heard during one scan step, timed from the moment the step begins.
+struct StepSound {
+    // As long as the step's pause: the next step's sound begins when it is over.
+    std::chrono::milliseconds duration;
+    // The tone's level, from 0 (silent) to 1 (the run's brightest point), reached in a straight
+    // ramp from the level before over the first toneRamp of the step.
+    float toneLevel;
+    std::chrono::milliseconds toneRamp;
+    // When each of the step's impact dots clicks, in the order the dots are drawn.
+    std::vector<std::chrono::microseconds> clicks;
+};
+
+// The sound of one run: in light and photon mode a tone whose level follows the plotted
+// intensity at the point the scan has reached, in impact mode a click for every impact dot.
+struct RunSound {
+    double toneFrequency; // Hz
+    // One for every scan step the run makes.
+    std::vector<StepSound> steps;
+};
+
+// The longest ramp between two steps' tone levels: long enough not to click, short enough that
+// the level follows the picture at the slowest pace.
+inline constexpr std::chrono::milliseconds maxToneRamp{10};
+
+// The tone's pitch for the frequency field's number: 0.1 to 2 spread evenly in octaves over
+// 200 to 800 Hz, anything beyond clamped to the nearer end.
+double toneFrequency(double frequency);
+
+// The sound of the run that the fields make, worked out from the same numbers the run draws.
+// The random sequence is a copy of the program's, as it stands when the run begins: each click
+// comes from its dot's random number, and the program's own sequence does not move. A run that
+// would fail sounds up to the step where it fails.
+RunSound soundOfRun(const ParameterFields& fields, RandomSequence random);
+
+} // namespace lumorix

@@ -1,0 +1,113 @@
+// The page: the window's controls, built from the module's design; the drawing board, painted
+// from the module's display lists; and the input, which waits while the board is busy.
+async function main() {
+    // The module's wasm is in the page, so it is handed over rather than fetched.
+    const wasm = document.getElementById("wasm");
+    const module = await createLumorixModule({
+        wasmBinary: Uint8Array.from(atob(wasm.textContent), (c) => c.charCodeAt(0)),
+    });
+    wasm.remove();
+    const api = bindModule(module);
+    const design = JSON.parse(api.design());
+
+    const client = element("div", { id: "client" });
+    place(client, [0, 0, design.width, design.height]);
+    document.body.append(client);
+    document.title = design.title;
+
+    const board = createBoard(design, api, createPainter(design), client);
+    let screen = null;
+    const ending = createEnding(design.texts, () => {
+        if (screen)
+            screen.stop();
+        input.drop();
+    });
+    const player = createRunPlayer(api, board, runEnded);
+    const markBusy = () => document.documentElement.classList.add("busy");
+    const buttons = createButtons(design, client, {
+        start() {
+            markBusy();
+            player.start();
+        },
+        end: ending.end,
+        busy: () => Boolean(api.busy()),
+    });
+    const frames = createOptionFrames(design, client, api);
+    const slider = createSlider(design, client, api);
+    const tabOrder = createTabOrder([...buttons.tabStops, ...frames.tabStops, ...slider.tabStops]);
+
+    // Ctrl+C: the picture as it is shown, labels included, at the board's pixels, as a PNG.
+    let lastCopy = null;
+    function copyPicture() {
+        board.picture((png) => {
+            lastCopy = { size: board.size(), bytes: png.size };
+            if (navigator.clipboard && window.ClipboardItem)
+                navigator.clipboard.write([new ClipboardItem({ "image/png": png })]).catch(() => {});
+        });
+    }
+
+    function handle(input) {
+        if (input.type === "keydown" && input.ctrlKey && (input.key === "c" || input.key === "C")) {
+            copyPicture();
+            return true;
+        }
+        if (input.type === "keydown" && input.key === "Tab") {
+            tabOrder.move(input.shiftKey);
+            return true;
+        }
+        return [buttons, frames, slider].some((control) => control.handle(input));
+    }
+    const input = takeInput(module, api, { handle, wantsPointerMoves: slider.wantsPointerMoves },
+                            (event) => ending.ended() || event.target.closest("dialog"));
+
+    // Busy while a run plays or the board is drawn afresh: the wait cursor shows, and input
+    // waits until then.
+    function boardMayBeIdle() {
+        if (ending.ended())
+            return;
+        if (api.busy()) {
+            board.drawAfresh();
+            return;
+        }
+        document.documentElement.classList.remove("busy");
+        input.handBack();
+    }
+    function runEnded(failure) {
+        if (failure) {
+            input.drop();
+            document.documentElement.classList.remove("busy");
+            ending.showFatalError(failure);
+            return;
+        }
+        board.description.textContent = api.drawingDescription();
+        boardMayBeIdle();
+    }
+    board.whenShown(boardMayBeIdle);
+
+    // Form_Load: the start-up selections, each running its handler, then the slowdown.
+    for (const name of design.startUpSelections)
+        frames.selectByName(name);
+    api.writeStartUpSlowdown();
+
+    await Promise.all(design.labels.map((label) => document.fonts.load(cssFont(label.font))));
+    await document.fonts.ready;
+    screen = followScreen(api, client, {
+        showAt(ratio) {
+            board.showAt(ratio);
+            if (api.busy())
+                markBusy();
+        },
+    });
+    focusOn(buttons.first());
+
+    const hook = installTestHook(design, api, { player, ending, board, lastCopy: () => lastCopy });
+    if (typeof extendTestHook === "function")
+        extendTestHook(hook, design, module);
+    board.whenShown(() => {
+        boardMayBeIdle();
+        document.documentElement.dataset.ready = String(performance.now());
+        board.whenShown(boardMayBeIdle);
+    });
+}
+
+main();

@@ -1,0 +1,129 @@
+// Paints the module's display lists (src/web/display_list.h) onto a canvas of the board: the
+// runs' lines and circles, the background and the labels, whose operation codes and record
+// lengths come with the design.
+function createPainter(design) {
+    const operations = design.displayList;
+
+    function cssColour(packed) {
+        return `rgb(${packed & 0xff},${(packed >> 8) & 0xff},${(packed >> 16) & 0xff})`;
+    }
+
+    // A label's caption wrapped at word boundaries, with two pixels of slack, since the
+    // substitute fonts set some captions a little wider than the design fonts did. Every label,
+    // Label1 too, is painted on the window's grey, as the desktop paints them into its picture.
+    const captionSlack = 2;
+    function paintLabel(context, label, left, top, width, height) {
+        context.save();
+        context.beginPath();
+        context.rect(left, top, width, height);
+        context.clip();
+        context.fillStyle = design.background;
+        context.fillRect(left, top, width, height);
+        context.fillStyle = "black";
+        context.font = cssFont(label.font);
+        const metrics = context.measureText(label.caption);
+        const ascent = Math.round(metrics.fontBoundingBoxAscent);
+        const lineHeight = ascent + Math.round(metrics.fontBoundingBoxDescent);
+        const layoutWidth = width + captionSlack;
+        const lines = [];
+        for (const word of label.caption.split(" ")) {
+            const joined = lines.length ? `${lines[lines.length - 1]} ${word}` : word;
+            if (lines.length && context.measureText(joined).width <= layoutWidth)
+                lines[lines.length - 1] = joined;
+            else
+                lines.push(word);
+        }
+        lines.forEach((line, i) => {
+            const lineWidth = context.measureText(line).width;
+            const x = label.centred ? left + (width - lineWidth) / 2 : left;
+            context.fillText(line, x, top + ascent + i * lineHeight);
+        });
+        context.restore();
+    }
+
+    // Paints values from `from` on, until the list ends or `budget` shapes have been painted
+    // (a circle or a line is one), and tells where it stopped and how many it painted. The desktop paints a pen of odd
+    // width in whole pixels right of and below its line; so do the lines here, which keeps them
+    // from smearing over two rows of pixels.
+    function paint(context, values, from = 0, budget = Infinity) {
+        const scale = context.getTransform().a;
+        const offset = (width) => (Math.round(width * scale) % 2 ? 0.5 / scale : 0);
+        let shapes = 0;
+        let i = from;
+        while (i < values.length && shapes < budget) {
+            switch (values[i]) {
+            case operations.line.code: { // x1 y1 x2 y2 colour width
+                const shift = offset(values[i + 6]);
+                context.strokeStyle = cssColour(values[i + 5]);
+                context.lineWidth = values[i + 6];
+                context.beginPath();
+                context.moveTo(values[i + 1] + shift, values[i + 2] + shift);
+                context.lineTo(values[i + 3] + shift, values[i + 4] + shift);
+                context.stroke();
+                i += operations.line.length;
+                ++shapes;
+                break;
+            }
+            case operations.circle.code: { // x y radius colour width fill
+                // A row of circles in one colour, filled with it or not at all, is painted as one
+                // path: the picture is the same but for the antialiased rims where dots overlap,
+                // and a run's thousands of impact dots cost the page a few calls, not thousands.
+                const colour = values[i + 4];
+                const width = values[i + 5];
+                const inside = values[i + 6];
+                const oneColour = inside < 0 || inside === colour;
+                const shift = offset(width);
+                context.beginPath();
+                do {
+                    const x = values[i + 1] + shift;
+                    const y = values[i + 2] + shift;
+                    context.moveTo(x + values[i + 3], y);
+                    context.arc(x, y, values[i + 3], 0, 2 * Math.PI);
+                    i += operations.circle.length;
+                    ++shapes;
+                } while (oneColour && values[i] === operations.circle.code
+                         && values[i + 4] === colour && values[i + 5] === width
+                         && values[i + 6] === inside);
+                if (inside >= 0) {
+                    context.fillStyle = cssColour(inside);
+                    context.fill();
+                }
+                context.strokeStyle = cssColour(colour);
+                context.lineWidth = width;
+                context.stroke();
+                break;
+            }
+            case operations.fill.code: // left top width height colour
+                context.fillStyle = cssColour(values[i + 5]);
+                context.fillRect(values[i + 1], values[i + 2], values[i + 3], values[i + 4]);
+                i += operations.fill.length;
+                break;
+            case operations.label.code: // index left top width height
+                paintLabel(context, design.labels[values[i + 1]], values[i + 2], values[i + 3],
+                           values[i + 4], values[i + 5]);
+                i += operations.label.length;
+                break;
+            case operations.clip.code: { // count, then count boxes
+                const boxes = i + operations.clip.length;
+                const end = boxes + operations.clip.perBox * values[i + 1];
+                context.save();
+                context.beginPath();
+                for (let box = boxes; box < end; box += operations.clip.perBox)
+                    context.rect(values[box], values[box + 1], values[box + 2], values[box + 3]);
+                context.clip();
+                i = end;
+                break;
+            }
+            case operations.unclip.code:
+                context.restore();
+                i += operations.unclip.length;
+                break;
+            default:
+                throw new Error(`display list: unknown operation ${values[i]}`);
+            }
+        }
+        return { at: i, painted: shapes };
+    }
+
+    return { paint };
+}

@@ -1,0 +1,156 @@
+#include "board/board.h"
+#include "experiment/experiment.h"
+#include "experiment/run_call.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace lumorix {
+namespace {
+
+// Everything runs do, as lines of a trace, but the pauses, which a redraw takes as breaks.
+class Trace final : public Pause {
+public:
+    explicit Trace(RandomSequence& random)
+        : stream(random, [this](const RunCall& call) {
+            if (!std::holds_alternative<PauseFor>(call))
+                lines.push_back(toText(call));
+        }) {}
+
+    void wait(double) override { ++breaks; }
+
+    RunCallStream stream;
+    std::vector<std::string> lines;
+    int breaks = 0;
+};
+
+const ParameterTexts runs[] = {
+    {"200", "15", "2", "2", "1"},
+    {"150", "40", "0.5", "1", "1"},
+    {"200", "Odchylka", "2", "0", "1"}, // fails part way, and again when drawn afresh
+    {"100", "5", "0.3", "2", "20"},
+};
+
+// Carries out the redraw under way, as a front end does, on a canvas of its own.
+void carryOutRedraw(Board& board, Trace& aside) {
+    while (board.redrawing()) {
+        switch (board.nextRedrawStep()) {
+        case Board::RedrawStep::begin:
+            board.redrawBegun();
+            break;
+        case Board::RedrawStep::drawRun:
+            board.redrawNextRun(aside.stream, aside);
+            break;
+        case Board::RedrawStep::show:
+            board.redrawShown();
+            break;
+        }
+    }
+}
+
+// A board on which the runs above were drawn live, after a run made before it was last clean.
+struct DrawnBoard {
+    DrawnBoard() {
+        Trace before(board.random());
+        (void)runExperiment(before.stream, ParameterTexts("100", "0", "2", "2", "1"), before.stream,
+                            before);
+        board.clean(before.stream.state());
+        live.stream.restore(before.stream.state());
+        for (const ParameterTexts& fields : runs) {
+            board.runBegins(fields);
+            (void)runExperiment(live.stream, fields, board.labels(), live);
+            board.runEnds();
+        }
+    }
+
+    Board board{CanvasState{}, 1};
+    Trace live{board.random()};
+};
+
+TEST(Board, DrawnAfreshRunByRunItMakesTheCallsOfTheLiveRunsAndLeavesTheLiveStateAlone) {
+    DrawnBoard drawn;
+    RandomSequence randomAfterLive = drawn.board.random();
+
+    drawn.board.showAt(2);
+    EXPECT_TRUE(drawn.board.busy());
+    Trace aside(drawn.board.redrawRandom());
+    carryOutRedraw(drawn.board, aside);
+    EXPECT_EQ(aside.lines, drawn.live.lines) << "the same calls, without the pauses";
+    EXPECT_EQ(aside.breaks, drawn.live.breaks) << "a break the front end may take at every step";
+    EXPECT_EQ(aside.stream.state(), drawn.live.stream.state());
+    EXPECT_EQ(drawn.board.pixelRatio(), 2);
+    EXPECT_FALSE(drawn.board.busy());
+    EXPECT_EQ(drawn.board.random().next(), randomAfterLive.next())
+        << "the live sequence goes on where the runs left it";
+
+    for (std::size_t i = 0; i < drawn.board.labels().labels().size(); ++i) {
+        const LabelBoard::Label& live = drawn.board.labels().labels()[i];
+        const LabelBoard::Label& redrawn = drawn.board.redrawLabels().labels()[i];
+        EXPECT_EQ(redrawn.box, live.box) << live.name;
+        EXPECT_EQ(redrawn.visible, live.visible) << live.name;
+    }
+}
+
+TEST(Board, EachChangeOfRatioRedrawsOnceAndAChangeDuringARedrawBeginsItAgain) {
+    DrawnBoard drawn;
+    Board& board = drawn.board;
+    board.showAt(1);
+    EXPECT_FALSE(board.redrawing()) << "the picture is at that ratio already";
+
+    board.showAt(2);
+    board.showAt(2);
+    board.redrawBegun();
+    Trace aside(board.redrawRandom());
+    board.redrawNextRun(aside.stream, aside);
+    board.showAt(1.5);
+    EXPECT_EQ(board.redrawPixelRatio(), 1.5);
+    EXPECT_EQ(board.nextRedrawStep(), Board::RedrawStep::begin) << "from a blank picture again";
+    board.showAt(1);
+    EXPECT_FALSE(board.redrawing()) << "back at the ratio shown: none";
+
+    // A change that arrives while the runs are made again begins the redraw again at once,
+    // and the run under way is dropped.
+    struct RatioChangeDuringThePause final : Pause {
+        Board* board;
+        void wait(double) override { board->showAt(1.75); }
+    } changing;
+    changing.board = &board;
+    board.showAt(2);
+    board.redrawBegun();
+    board.redrawNextRun(aside.stream, changing);
+    EXPECT_EQ(board.redrawPixelRatio(), 1.75);
+    EXPECT_EQ(board.nextRedrawStep(), Board::RedrawStep::begin);
+    Trace again(board.redrawRandom());
+    carryOutRedraw(board, again);
+    EXPECT_EQ(again.lines, drawn.live.lines) << "and it then draws every run";
+    EXPECT_EQ(board.pixelRatio(), 1.75);
+}
+
+TEST(Board, AChangeOfRatioDuringARunIsDrawnWhenTheRunEnds) {
+    Board board(CanvasState{}, 0);
+    board.showAt(1);
+    EXPECT_EQ(board.nextRedrawStep(), Board::RedrawStep::begin) << "the first picture";
+    board.redrawBegun();
+    EXPECT_EQ(board.nextRedrawStep(), Board::RedrawStep::show) << "a clean board has no runs";
+    board.redrawShown();
+
+    board.runBegins(runs[0]);
+    board.showAt(2);
+    board.showAt(1.25);
+    EXPECT_FALSE(board.redrawing()) << "the run finishes at the ratio it began with";
+    board.runEnds();
+    EXPECT_TRUE(board.busy());
+    EXPECT_EQ(board.redrawPixelRatio(), 1.25) << "one redraw, at the latest ratio";
+    Trace aside(board.redrawRandom());
+    carryOutRedraw(board, aside);
+
+    board.runBegins(runs[1]);
+    board.showAt(2);
+    board.showAt(1.25);
+    board.runEnds();
+    EXPECT_FALSE(board.busy()) << "back where it was: no redraw";
+}
+
+} // namespace
+} // namespace lumorix

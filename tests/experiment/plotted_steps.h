@@ -1,0 +1,67 @@
+#pragma once
+
+#include "experiment/apparatus.h"
+#include "experiment/run_recorder.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumorix {
+
+// What one scan step of a recorded run put beside the pattern axis, read from its calls.
+struct PlottedStep {
+    std::optional<double> bar;       // the bar's length, in light and photon mode
+    int impactDots = 0;              // white dots drawn, in impact mode
+    std::vector<float> dotRandoms{}; // the random numbers the dots took, in order
+    double pauseCount = 0;
+};
+
+// The steps of a whole run, the first (row 499) first; a step ends with its pause.
+inline std::vector<PlottedStep> plottedSteps(const std::vector<RunCall>& calls) {
+    std::vector<PlottedStep> steps;
+    PlottedStep step;
+    for (const RunCall& call : calls) {
+        if (const auto* line = std::get_if<DrawLine>(&call)) {
+            if (line->x1 == Apparatus::screenX && line->y1 == line->y2 && !line->colour)
+                step.bar = double(line->x2) - double(line->x1);
+        } else if (const auto* circle = std::get_if<DrawCircle>(&call)) {
+            if (circle->colour == colours::white && circle->radius == 1)
+                ++step.impactDots;
+        } else if (const auto* random = std::get_if<NextRandom>(&call)) {
+            step.dotRandoms.push_back(random->value);
+        } else if (const auto* pause = std::get_if<PauseFor>(&call)) {
+            step.pauseCount = pause->delayCount;
+            steps.push_back(std::move(step));
+            step = {};
+        }
+    }
+    return steps;
+}
+
+// Every geometry the controls offer, 3 distances × 5 offsets × 4 frequencies, in one display mode.
+inline std::vector<ParameterTexts> everyGeometry(const char* mode) {
+    std::vector<ParameterTexts> geometries;
+    for (const char* distance : {"200", "150", "100"})
+        for (const char* offset : {"40", "15", "10", "5", "0"})
+            for (const char* frequency : {"2", "0.5", "0.3", "0.1"})
+                geometries.emplace_back(distance, offset, frequency, mode, "1");
+    return geometries;
+}
+
+inline std::string geometryText(const ParameterFields& fields) {
+    std::string text = "fields";
+    for (const ParameterField field : {ParameterField::nVzdalenost, ParameterField::nOdchylka,
+                                       ParameterField::nKmitocet, ParameterField::nInterference})
+        text += ' ' + fields.text(field);
+    return text;
+}
+
+// The steps of one run made with the fields from the random sequence's present state.
+inline std::vector<PlottedStep> plottedRun(const ParameterFields& fields, RandomSequence random) {
+    RunRecorder recorder(random);
+    recorder.run(fields);
+    return plottedSteps(recorder.calls());
+}
+
+} // namespace lumorix

@@ -1,0 +1,98 @@
+#include "experiment/pace.h"
+#include "experiment/plotted_steps.h"
+#include "sound/run_sound.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numeric>
+
+namespace lumorix {
+namespace {
+
+double correlation(const std::vector<double>& a, const std::vector<double>& b) {
+    const auto n = static_cast<double>(a.size());
+    const double meanA = std::accumulate(a.begin(), a.end(), 0.0) / n;
+    const double meanB = std::accumulate(b.begin(), b.end(), 0.0) / n;
+    double ab = 0, aa = 0, bb = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        ab += (a[i] - meanA) * (b[i] - meanB);
+        aa += (a[i] - meanA) * (a[i] - meanA);
+        bb += (b[i] - meanB) * (b[i] - meanB);
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
+// Each step as long as the pause the run makes after it.
+void expectStepsLastTheirPauses(const RunSound& sound, const std::vector<PlottedStep>& plotted) {
+    ASSERT_EQ(sound.steps.size(), plotted.size());
+    for (std::size_t step = 0; step < plotted.size(); ++step)
+        ASSERT_EQ(sound.steps[step].duration,
+                  pauseDuration(plotted[step].pauseCount, pauseCountDuration));
+}
+
+TEST(RunSound, TheToneFollowsTheBarsTheRunDraws) {
+    for (const char* mode : {"0", "1"}) {
+        for (const ParameterTexts& geometry : everyGeometry(mode)) {
+            SCOPED_TRACE(geometryText(geometry));
+            const RunSound sound = soundOfRun(geometry, RandomSequence());
+            const std::vector<PlottedStep> plotted = plottedRun(geometry, RandomSequence());
+            expectStepsLastTheirPauses(sound, plotted);
+            std::vector<double> levels, bars;
+            for (std::size_t step = 0; step < plotted.size(); ++step) {
+                const StepSound& heard = sound.steps[step];
+                levels.push_back(heard.toneLevel);
+                bars.push_back(plotted[step].bar.value());
+                EXPECT_TRUE(heard.clicks.empty());
+                if (bars.back() == 0) {
+                    EXPECT_EQ(heard.toneLevel, 0) << "step " << step + 1;
+                }
+            }
+            EXPECT_EQ(*std::ranges::max_element(levels), 1);
+            if (*std::ranges::max_element(bars) - *std::ranges::min_element(bars) < 1e-3) {
+                EXPECT_EQ(*std::ranges::min_element(levels), 1) << "bars all alike";
+            } else {
+                EXPECT_GE(correlation(levels, bars), 0.99);
+            }
+        }
+    }
+}
+
+TEST(RunSound, ImpactModeClicksOncePerDotWhenItsRandomNumberSays) {
+    // The program's one sequence, carried from run to run; the sound takes a copy of it.
+    RandomSequence random;
+    for (const ParameterTexts& geometry : everyGeometry("2")) {
+        SCOPED_TRACE(geometryText(geometry));
+        const RunSound sound = soundOfRun(geometry, random);
+        RunRecorder recorder(random);
+        recorder.run(geometry);
+        const std::vector<PlottedStep> plotted = plottedSteps(recorder.calls());
+        expectStepsLastTheirPauses(sound, plotted);
+        for (std::size_t step = 0; step < plotted.size(); ++step) {
+            const StepSound& heard = sound.steps[step];
+            EXPECT_EQ(heard.toneLevel, 0);
+            ASSERT_EQ(heard.clicks.size(), plotted[step].impactDots) << "step " << step + 1;
+            ASSERT_EQ(plotted[step].dotRandoms.size(), plotted[step].impactDots);
+            const double span = std::chrono::duration<double, std::micro>(heard.duration).count();
+            for (std::size_t dot = 0; dot < heard.clicks.size(); ++dot)
+                ASSERT_NEAR(heard.clicks[dot].count(), span * plotted[step].dotRandoms[dot], 1)
+                    << "step " << step + 1 << ", dot " << dot;
+        }
+    }
+}
+
+TEST(RunSound, PitchRisesWithTheFrequencyFrom200To800Hz) {
+    EXPECT_DOUBLE_EQ(toneFrequency(0.1), 200);
+    EXPECT_LT(toneFrequency(0.1), toneFrequency(0.3));
+    EXPECT_LT(toneFrequency(0.3), toneFrequency(0.5));
+    EXPECT_LT(toneFrequency(0.5), toneFrequency(2));
+    EXPECT_DOUBLE_EQ(toneFrequency(2), 800);
+    for (const double outside : {0.09, 0.0, -2.0, 2.01, 1e300})
+        EXPECT_EQ(toneFrequency(outside), outside < 1 ? 200 : 800) << outside;
+    EXPECT_EQ(
+        soundOfRun(ParameterTexts("200", "15", "0.3", "1", "1"), RandomSequence()).toneFrequency,
+        toneFrequency(0.3));
+}
+
+} // namespace
+} // namespace lumorix
