@@ -100,7 +100,7 @@ class EngineChecks:
     def make_run(self, option):
         self.browser.click(option)
         self.browser.press_start()
-        self.browser.wait_for_run_end()
+        self.browser.wait_until_idle()
 
     def test_opens_and_runs_without_an_error_or_a_request(self):
         browser = self.open(slowdown="0")
@@ -144,6 +144,7 @@ class EngineChecks:
         line that the box cannot hold, below it, is missing from it."""
         wanted = sum(len(lines) for lines in expected.values())
         self.browser.wait_for(f"window.paintedText.length >= {wanted}")
+        self.browser.wait_until_idle()  # the redraw under way, to its last run's labels
         shown = {box: [] for box in expected}
         for line in self.browser.run("return window.paintedText;"):
             middle, baseline = (line["left"] + line["right"]) / 2, line["baseline"]
@@ -187,7 +188,7 @@ class EngineChecks:
                         browser.click(option)
                     for _ in range(2):
                         browser.press_start()
-                        browser.wait_for_run_end()
+                        browser.wait_until_idle()
                     browser.board_png(f"{folder}/{name}.png")
                 self.assertLess(disagreeing_share(pixels(f"{folder}/chromium.png"),
                                                   pixels(f"{folder}/engine.png")), 0.01)
