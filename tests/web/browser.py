@@ -1,27 +1,24 @@
 """Debian's Chromium, headless, driven through chromium-driver, with the page opened from file://.
 Shared by the page's tests and benchmarks."""
 
-import base64
 import json
-import os
-import pathlib
 import shutil
 import tempfile
-import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-BUILD = pathlib.Path(os.environ.get("LUMORIX_WEB_BUILD",
-                                    pathlib.Path(__file__).resolve().parents[2] / "build-web"))
-# The page as the tests build it, which can also write a field as no control could.
-PAGE = BUILD / "lumorix-test.html"
+from page_driver import BUILD, PAGE  # noqa: F401 (the benchmarks find the build through here)
+from selenium_page import SeleniumPage
 
 
-class Browser:
+class Browser(SeleniumPage):
     """One headless Chromium with a fresh profile, closed by close()."""
 
-    def __init__(self, width=800, height=600, scale=1):
+    name = "chromium"
+
+    def __init__(self, width=800, height=600, scale=1, minimum_font_size=None):
+        self.scale = scale
         self.profile = tempfile.mkdtemp(prefix="lumorix-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
@@ -31,11 +28,18 @@ class Browser:
                          f"--force-device-scale-factor={scale}",
                          f"--window-size={width},{height}"]:
             options.add_argument(argument)
+        if minimum_font_size:
+            options.add_experimental_option(
+                "prefs", {"webkit.webprefs.minimum_font_size": minimum_font_size})
         options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.set_script_timeout(120)
         # The window's outer size includes no frame when headless, but set the inner size exactly.
         self.emulate(width, height, scale)
+
+    @property
+    def version(self):
+        return self.driver.capabilities["browserVersion"]
 
     def emulate(self, width, height, scale, mobile=False):
         """Makes the page's viewport a screen of that size in CSS pixels and that pixel ratio;
@@ -43,43 +47,16 @@ class Browser:
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
             "width": width, "height": height, "deviceScaleFactor": scale, "mobile": mobile})
 
+    def resize(self, width, height):
+        self.emulate(width, height, self.scale)
+
     def open(self):
         self.driver.get_log("performance")  # what the browser's own start page asked for
-        self.driver.get(PAGE.as_uri())
-        self.wait_for("document.documentElement.dataset.ready")
-        return self
-
-    def run(self, script, *arguments):
-        return self.driver.execute_script(script, *arguments)
-
-    def wait_for(self, condition, timeout=60):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            if self.run(f"return Boolean({condition});"):
-                return
-            time.sleep(0.02)
-        raise TimeoutError(f"the page never came to: {condition}")
-
-    def hook(self, call, *arguments):
-        return self.run(f"return window.lumorixTestHook.{call};", *arguments)
-
-    def press_start(self):
-        self.driver.find_element("id", "cmdStart").click()
-
-    def wait_for_run_end(self, timeout=120):
-        self.wait_for("!window.lumorixTestHook.running()", timeout)
-
-    def wait_until_idle(self, timeout=120):
-        """Until no run plays and the board is not being drawn afresh."""
-        self.wait_for("!window.lumorixTestHook.busy()", timeout)
-
-    def board_png(self, path):
-        """Saves the drawing board, at the page's pixels, as a PNG."""
-        data = self.hook("picture()").split(",", 1)[1]
-        pathlib.Path(path).write_bytes(base64.b64decode(data))
+        return super().open()
 
     def console_errors(self):
-        return [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+        return [entry["message"] for entry in self.driver.get_log("browser")
+                if entry["level"] == "SEVERE"]
 
     def requests(self):
         """The URLs the page asked for since the last call, beyond the page itself and data:.

@@ -20,8 +20,8 @@ CASES = [
 ]
 
 
-def desktop_trace(fields, slowdown):
-    return subprocess.run([f"{TOOLS}/lumorix-trace", *fields.split(), slowdown, "2"],
+def desktop_trace(fields, slowdown, runs=2):
+    return subprocess.run([f"{TOOLS}/lumorix-trace", *fields.split(), slowdown, str(runs)],
                           capture_output=True, text=True, check=True).stdout
 
 

@@ -5,7 +5,9 @@ function createButtons(design, client, actions) {
     for (const button of design.buttons) {
         const made = place(element("button", { id: button.name, class: "button", tabindex: "0" }),
                            button.box);
-        made.textContent = button.caption;
+        const caption = element("span", { class: "caption" });
+        caption.textContent = button.caption;
+        made.append(caption);
         made.style.font = cssFont(design.buttonFont);
         buttons.set(made, button.name === "cmdStart" ? actions.start : actions.end);
         tabStops.push({ order: () => button.order, element: () => made });
@@ -30,8 +32,9 @@ function createButtons(design, client, actions) {
         tabStops,
         first: () => buttons.keys().next().value,
         handle(input) {
-            if (input.type === "click" && buttons.has(input.target)) {
-                press(input.target);
+            const clicked = input.type === "click" && input.target.closest("button");
+            if (clicked && buttons.has(clicked)) {
+                press(clicked);
                 return true;
             }
             const focused = document.activeElement;

@@ -10,8 +10,12 @@ async function main() {
     const api = bindModule(module);
     const design = JSON.parse(api.design());
 
-    const client = element("div", { id: "client" });
+    // The client area is the page's main content; its painted title is its heading too.
+    const client = element("main", { id: "client" });
     place(client, [0, 0, design.width, design.height]);
+    const heading = element("h1", { class: "visually-hidden" });
+    heading.textContent = design.labels.find((label) => label.name === "labInterference").caption;
+    client.append(heading);
     document.body.append(client);
     document.title = design.title;
 
@@ -104,6 +108,7 @@ async function main() {
 
     await Promise.all(design.labels.map((label) => document.fonts.load(cssFont(label.font))));
     await document.fonts.ready;
+    fitCaptions(client);
     screen = followScreen(api, client, {
         showAt(ratio) {
             board.showAt(ratio);

@@ -8,9 +8,10 @@ function createPainter(design) {
         return `rgb(${packed & 0xff},${(packed >> 8) & 0xff},${(packed >> 16) & 0xff})`;
     }
 
-    // A label's caption wrapped at word boundaries, with two pixels of slack, since the
-    // substitute fonts set some captions a little wider than the design fonts did. Every label,
-    // Label1 too, is painted on the window's grey, as the desktop paints them into its picture.
+    // A label's caption wrapped at word boundaries, with two pixels of slack for a centred one,
+    // since the substitute fonts set some captions a little wider than the design fonts did.
+    // Every label, Label1 too, is painted on the window's grey, as the desktop paints them into
+    // its picture.
     const captionSlack = 2;
     function paintLabel(context, label, left, top, width, height) {
         context.save();
@@ -24,21 +25,55 @@ function createPainter(design) {
         const metrics = context.measureText(label.caption);
         const ascent = Math.round(metrics.fontBoundingBoxAscent);
         const lineHeight = ascent + Math.round(metrics.fontBoundingBoxDescent);
-        const layoutWidth = width + captionSlack;
-        const lines = [];
-        for (const word of label.caption.split(" ")) {
-            const joined = lines.length ? `${lines[lines.length - 1]} ${word}` : word;
-            if (lines.length && context.measureText(joined).width <= layoutWidth)
-                lines[lines.length - 1] = joined;
-            else
-                lines.push(word);
-        }
+        const room = label.centred ? width + captionSlack : width;
+        const lineCount = Math.max(1, Math.floor(height / lineHeight));
+        const { lines, condensed } = setCaption(context, label.caption, room, lineCount);
         lines.forEach((line, i) => {
-            const lineWidth = context.measureText(line).width;
+            const lineWidth = context.measureText(line).width * condensed;
             const x = label.centred ? left + (width - lineWidth) / 2 : left;
-            context.fillText(line, x, top + ascent + i * lineHeight);
+            const y = top + ascent + i * lineHeight;
+            if (condensed < 1)
+                context.fillText(line, x, y, lineWidth);
+            else
+                context.fillText(line, x, y);
         });
         context.restore();
+    }
+
+    // The lines a caption is set in within a box `room` wide that holds `lineCount` lines, and
+    // how much narrower than the engine sets them they are drawn. An engine whose text comes out
+    // wider than the design's (whole-pixel glyph advances, a user's minimum font size) gets its
+    // caption condensed just enough that the desktop's wrapping of it fits, in the same font:
+    // never clipped, never wrapped into lines the box cannot hold.
+    function setCaption(context, caption, room, lineCount) {
+        const words = caption.split(" ");
+        const widthOf = (text) => context.measureText(text).width;
+        const wrap = (condensed) => {
+            const lines = [];
+            for (const word of words) {
+                const joined = lines.length ? `${lines[lines.length - 1]} ${word}` : word;
+                if (lines.length && widthOf(joined) * condensed <= room + 1e-6)
+                    lines[lines.length - 1] = joined;
+                else
+                    lines.push(word);
+            }
+            return lines;
+        };
+        const fits = (lines, condensed) => lines.length <= lineCount
+            && lines.every((line) => widthOf(line) * condensed <= room + 1e-6);
+        // Condensed by one of these, some run of words exactly fills the room; the smallest puts
+        // the whole caption on one line, so one of them always fits.
+        const factors = [1];
+        for (let first = 0; first < words.length; ++first) {
+            for (let last = first; last < words.length; ++last)
+                factors.push(room / widthOf(words.slice(first, last + 1).join(" ")));
+        }
+        for (const condensed of factors.filter((f) => f <= 1).sort((a, b) => b - a)) {
+            const lines = wrap(condensed);
+            if (fits(lines, condensed))
+                return { lines, condensed };
+        }
+        return { lines: [caption], condensed: room / widthOf(caption) };
     }
 
     // Paints values from `from` on, until the list ends or `budget` shapes have been painted
