@@ -38,6 +38,10 @@ BoardCommands addBoardCommands(QWidget& window) {
     commands.fullScreen->setCheckable(true);
     commands.help =
         addCommand(window, helpCommand, keys(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
+    commands.sound = addCommand(window, soundCommand, {QKeySequence(Qt::Key_Z)});
+    commands.sound->setCheckable(true);
+    commands.theory = addCommand(window, theoryCommand, {QKeySequence(Qt::Key_T)});
+    commands.theory->setCheckable(true);
     // Ctrl+= is Ctrl+plus without Shift on most keyboards.
     QList<QKeySequence> zoomInKeys =
         keys(QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Plus));

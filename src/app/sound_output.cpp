@@ -99,6 +99,8 @@ void SoundOutput::play(RunSound sound, Clock::duration intoTheRun) {
 void SoundOutput::stop() {
     {
         const std::lock_guard lock(mutex_);
+        // A sound asked for but not yet begun is not begun.
+        toPlay_.reset();
         toStop_ = true;
     }
     wake_.notify_one();

@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <mutex>
@@ -20,15 +21,17 @@ inline constexpr int sampleRate = 48000;
 // Long enough for any machine; only a fault waits this long.
 inline constexpr auto hangGuard = std::chrono::seconds(60);
 
-// A stand-in for the device, which records what it receives. Time stands still for it
-// (frozenClock): nothing it has received has been heard yet. It can hold the playback thread back,
-// as a full device buffer does, until the test makes room, and it can fall behind, as a device
-// does that was left without samples for a moment. It outlives the output that owns its device.
+// A stand-in for the device, which records what it receives. It plays on a clock of its own,
+// which stands still until the test has it hear everything received so far: until then nothing
+// it has received has been heard. It can hold the playback thread back, as a full device buffer
+// does, until the test makes room, and it can fall behind, as a device does that was left without
+// samples for a moment. It outlives the output that owns its device.
 struct Recording {
-    std::vector<float> samples; // read once the output has gone
+    std::vector<float> samples; // read once the output has gone, or through received()
     std::size_t room = std::numeric_limits<std::size_t>::max();
     std::size_t behindFrom = std::numeric_limits<std::size_t>::max();
     std::chrono::microseconds behindBy{0};
+    std::chrono::microseconds heard{0}; // the device's clock
     bool drained = false;
     std::mutex mutex;
     std::condition_variable changed;
@@ -41,6 +44,22 @@ struct Recording {
         const std::lock_guard lock(mutex);
         room = total;
         changed.notify_all();
+    }
+    std::vector<float> received() {
+        const std::lock_guard lock(mutex);
+        return samples;
+    }
+    // The clock moves on to the end of what has been received.
+    void hearAll() {
+        const std::lock_guard lock(mutex);
+        heard = receivedTime();
+    }
+    // The time the output keeps: the device's clock.
+    std::function<SoundOutput::Clock::time_point()> clock() {
+        return [this] {
+            const std::lock_guard lock(mutex);
+            return SoundOutput::Clock::time_point(heard);
+        };
     }
 
     SoundOutput::Opener device() {
@@ -57,10 +76,9 @@ struct Recording {
             }
             std::chrono::microseconds latency() override {
                 const std::lock_guard lock(to.mutex);
-                const std::chrono::microseconds held(static_cast<std::int64_t>(to.samples.size()) *
-                                                     1'000'000 / lumorix::sampleRate);
-                return held + (to.samples.size() >= to.behindFrom ? to.behindBy
-                                                                  : std::chrono::microseconds(0));
+                return to.receivedTime() - to.heard +
+                       (to.samples.size() >= to.behindFrom ? to.behindBy
+                                                           : std::chrono::microseconds(0));
             }
             void drain() override {
                 const std::lock_guard lock(to.mutex);
@@ -72,11 +90,13 @@ struct Recording {
             return std::make_unique<Device>(*this);
         };
     }
-};
 
-inline SoundOutput::Clock::time_point frozenClock() {
-    return SoundOutput::Clock::time_point{};
-}
+private:
+    std::chrono::microseconds receivedTime() const {
+        return std::chrono::microseconds(static_cast<std::int64_t>(samples.size()) * 1'000'000 /
+                                         lumorix::sampleRate);
+    }
+};
 
 // The sound as the device should receive it, on the run's own time line.
 inline std::vector<float> synthesised(const RunSound& sound) {

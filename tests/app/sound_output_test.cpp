@@ -29,7 +29,7 @@ TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
     const std::size_t beforeStop = 600 * sampleRate / 1000;
     recording.makeRoom(beforeStop);
     {
-        SoundOutput output(recording.device(), noFailureExpected, frozenClock);
+        SoundOutput output(recording.device(), noFailureExpected, recording.clock());
         output.play(sound);
         ASSERT_TRUE(recording.waitFor(beforeStop));
         output.stop();
@@ -56,7 +56,7 @@ TEST(SoundOutput, TheDeviceReceivesARunsSoundInOrderAndInTimeEvenWhenItFallsBehi
     recording.behindFrom = untilBehind;
     recording.behindBy = 100ms;
     {
-        SoundOutput output(recording.device(), noFailureExpected, frozenClock);
+        SoundOutput output(recording.device(), noFailureExpected, recording.clock());
         output.play(sound);
         ASSERT_TRUE(recording.waitFor(expected.size() - skipped));
     }
@@ -79,7 +79,7 @@ TEST(SoundOutput, ASoundThatJoinsItsRunLateBeginsWhereTheRunIsAndFadesIn) {
     const std::size_t fade = 5 * sampleRate / 1000;
     Recording recording;
     {
-        SoundOutput output(recording.device(), noFailureExpected, frozenClock);
+        SoundOutput output(recording.device(), noFailureExpected, recording.clock());
         output.play(sound, 603ms);
         ASSERT_TRUE(recording.waitFor(expected.size() - gone));
     }
