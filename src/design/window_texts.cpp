@@ -21,6 +21,8 @@ constexpr BoardCommandDesign boardCommands[] = {
     {cleanBoardCommand, "Ctrl+N", false},
     {fullScreenCommand, "F11", true},
     {helpCommand, "F1", false},
+    {soundCommand, "Z", true},
+    {theoryCommand, "T", true},
 };
 
 } // namespace

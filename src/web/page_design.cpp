@@ -271,6 +271,8 @@ std::string pageDesignJson() {
         .value(closeCaption)
         .key("boardMenu")
         .value(boardMenuName)
+        .key("soundOn")
+        .value(soundOnDescription)
         .endObject();
     json.key("commands").beginArray();
     for (const BoardCommandDesign& command : boardCommandDesigns()) {

@@ -158,6 +158,20 @@ EMSCRIPTEN_KEEPALIVE void lumorix_drop_waiting_input() {
     page().session.dropWaitingInput();
 }
 
+// The latest run's sound at a sample rate: its length in samples, the samples at
+// lumorix_sound_data() until released.
+EMSCRIPTEN_KEEPALIVE int lumorix_render_sound(int sampleRate) {
+    return static_cast<int>(page().session.renderSound(sampleRate).size());
+}
+
+EMSCRIPTEN_KEEPALIVE const float* lumorix_sound_data() {
+    return page().session.renderedSound().data();
+}
+
+EMSCRIPTEN_KEEPALIVE void lumorix_release_sound() {
+    page().session.releaseSound();
+}
+
 // The message of the fatal error that ended the latest run; empty when none did.
 EMSCRIPTEN_KEEPALIVE const char* lumorix_failure_message() {
     const std::optional<lumorix::FatalError> failure = page().session.failure();

@@ -4,6 +4,7 @@
 #include "design/window_texts.h"
 #include "experiment/experiment.h"
 #include "experiment/pace.h"
+#include "sound/synthesiser.h"
 
 #include <algorithm>
 #include <type_traits>
@@ -83,6 +84,8 @@ bool PageSession::start(PageTime now) {
         return false;
     run_.emplace(fields_);
     board_.runBegins(fields_);
+    // Worked out before the run draws its impacts, from the random sequence as it stands.
+    run_->sound = soundOfRun(fields_, board_.random());
     makeRun();
     run_->pauseEnd = now;
     return true;
@@ -131,6 +134,20 @@ PageSession::Progress PageSession::advance(PageTime now) {
     return {paint, std::nullopt};
 }
 
+std::span<const float> PageSession::renderSound(int sampleRate) {
+    sound_.clear();
+    if (!run_)
+        return sound_;
+    RunSynthesiser synthesiser(run_->sound, sampleRate);
+    constexpr std::size_t block = 4096;
+    while (!synthesiser.finished()) {
+        const std::size_t at = sound_.size();
+        sound_.resize(at + block);
+        sound_.resize(at + synthesiser.render(std::span(sound_).subspan(at)));
+    }
+    return sound_;
+}
+
 std::optional<FatalError> PageSession::failure() const {
     if (!run_ || running())
         return std::nullopt;
@@ -161,12 +178,13 @@ bool PageSession::showAt(double pixelRatio) {
 }
 
 PageSession::RedrawPart PageSession::nextRedrawPart() {
+    // Nothing of a redraw is kept once it has been painted: its list keeps the memory of one run
+    // only while there are more to come.
     redrawn_.clear();
-    if (!board_.redrawing()) {
-        // Nothing of a redraw is kept once it has been painted.
+    if (!board_.redrawing() || board_.nextRedrawStep() == Board::RedrawStep::show)
         redrawn_ = DisplayList();
+    if (!board_.redrawing())
         return RedrawPart::none;
-    }
     switch (board_.nextRedrawStep()) {
     case Board::RedrawStep::begin:
         board_.redrawBegun();

@@ -6,6 +6,7 @@
 #include "display_list.h"
 #include "experiment/parameter_fields.h"
 #include "experiment/run_call.h"
+#include "sound/run_sound.h"
 
 #include <chrono>
 #include <cstddef>
@@ -52,6 +53,12 @@ public:
     };
     Progress advance(PageTime now);
 
+    // The sound of the latest run, as mono samples at a sample rate, from its start to its end,
+    // held until released.
+    std::span<const float> renderSound(int sampleRate);
+    std::span<const float> renderedSound() const { return sound_; }
+    void releaseSound() { sound_ = {}; }
+
     // The fatal error that ended the latest run, once it has been played.
     std::optional<FatalError> failure() const;
     // What the drawing shows, for assistive technology.
@@ -93,6 +100,7 @@ private:
             : fields(fields) {}
 
         ParameterTexts fields;
+        RunSound sound;
         DisplayList drawing;
         std::vector<std::size_t> segmentEnds;          // where each step's drawing ends in drawing
         std::vector<std::chrono::milliseconds> pauses; // after each step but the last
@@ -112,6 +120,7 @@ private:
     RunCallStream redrawStream_; // the runs made again, on the redraw's
     std::optional<PlayedRun> run_;
     DisplayList redrawn_;
+    std::vector<float> sound_;
     InputQueue<int> queue_;
     std::string description_;
     bool tracing_ = false;

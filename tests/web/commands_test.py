@@ -12,7 +12,7 @@ from selenium.webdriver.common.keys import Keys
 from browser import Browser
 
 MENU = [["Kopírovat obrázek", "Ctrl+C"], ["Uložit obrázek…", "Ctrl+S"],
-        ["Nový obrazec", "Ctrl+N"], ["Celá obrazovka", "F11"], ["Nápověda", "F1"]]
+        ["Nový obrazec", "Ctrl+N"], ["Celá obrazovka", "F11"], ["Nápověda", "F1"], ["Zvuk", "Z"]]
 
 
 def press(browser, key, ctrl=False):
@@ -79,6 +79,7 @@ class CommandsTest(unittest.TestCase):
                          "menuitem", "the keyboard is in the menu")
         active = driver.switch_to.active_element
         active.send_keys(Keys.END)
+        driver.switch_to.active_element.send_keys(Keys.ARROW_UP)
         driver.switch_to.active_element.send_keys(Keys.ENTER)
         help_dialog = driver.find_element("id", "help")
         self.assertTrue(help_dialog.is_displayed())

@@ -61,7 +61,7 @@ class InputTest(unittest.TestCase):
         self.assertEqual(dialog.text.splitlines(),
                          ["Lumorix", "Chyba za běhu číslo 13:", "Neshoda typů", "OK"])
         dialog.find_element("tag name", "button").click()
-        self.assertTrue(browser.hook("ended()"))
+        browser.wait_for("window.lumorixTestHook.ended()")  # the dialog closes in a task of its own
         self.assertEqual(browser.console_errors(), [])
 
 

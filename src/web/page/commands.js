@@ -1,7 +1,7 @@
 // The teacher's commands on the drawing board, as on the desktop: the picture copied or saved
 // as it is shown, a clean board, full screen and the help. Ctrl+C, Ctrl+S, Ctrl+N and F1 are
 // the page's; F11 stays the browser's own full screen, which the page fits itself to as well.
-function createCommands(design, api, board, help) {
+function createCommands(design, api, board, help, sound, describe) {
     let lastCopy = null;
     let lastSave = null;
 
@@ -34,7 +34,7 @@ function createCommands(design, api, board, help) {
         if (!api.clean())
             return;
         board.paintRunProgress();
-        board.description.textContent = design.texts.emptyDrawingDescription;
+        describe();
     }
 
     const fullScreenElement = () => document.fullscreenElement || document.webkitFullscreenElement;
@@ -52,22 +52,35 @@ function createCommands(design, api, board, help) {
     const byKey = {
         "Ctrl+C": copyPicture, "Ctrl+S": savePicture, "Ctrl+N": cleanBoard,
         F11: toggleFullScreen, F1: help.show,
+        Z: () => {
+            sound.toggle();
+            describe();
+        },
     };
-    const pressed = (input) => (input.ctrlKey ? `Ctrl+${input.key.toUpperCase()}` : input.key);
+    const states = { F11: () => Boolean(fullScreenElement()), Z: sound.isOn };
+    const pressed = (input) => {
+        if (input.ctrlKey)
+            return `Ctrl+${input.key.toUpperCase()}`;
+        return input.key.length === 1 ? input.key.toUpperCase() : input.key;
+    };
     return {
         // The menu's entries, in its order: caption, key, what it does, and whether it is on.
         entries: design.commands.map((command) => ({
             ...command,
             run: byKey[command.key],
-            on: command.checkable ? () => Boolean(fullScreenElement()) : null,
+            on: command.checkable ? states[command.key] : null,
         })),
         handleKey(input) {
+            if (input.type !== "keydown" || (input.shiftKey && !input.ctrlKey))
+                return false;
             const command = pressed(input);
-            if (input.type !== "keydown" || command === "F11" || !(command in byKey))
+            if (command === "F11" || !(command in byKey))
                 return false;
             byKey[command]();
             return true;
         },
+        // The sound changes nothing a run reads: its key is the one input that never waits.
+        neverWaits: (input) => input.type === "keydown" && !input.ctrlKey && pressed(input) === "Z",
         lastCopy: () => lastCopy,
         lastSave: () => lastSave,
     };

@@ -23,7 +23,7 @@ function takeInput(module, api, controls, shouldIgnore) {
             event.preventDefault(); // the page, not the browser, moves the focus and presses
             return;
         }
-        if (api.inputMustWait()) {
+        if (api.inputMustWait() && !controls.neverWaits(input)) {
             // A pointer that only moves matters while the slider's thumb is dragged.
             if (event.type !== "pointermove" || controls.wantsPointerMoves()) {
                 waiting.set(nextTicket, input);

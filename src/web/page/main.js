@@ -21,13 +21,22 @@ async function main() {
         if (screen)
             screen.stop();
         input.drop();
+        sound.end();
     });
     const player = createRunPlayer(api, board, runEnded);
+    const sound = createSound(api, module, player);
+    // What the drawing shows, for assistive technology, and whether it is heard.
+    function describe() {
+        board.description.textContent = api.drawingDescription()
+            + (sound.isOn() ? ` ${design.texts.soundOn}` : "");
+    }
     const markBusy = () => document.documentElement.classList.add("busy");
     const buttons = createButtons(design, client, {
         start() {
             markBusy();
             player.start();
+            if (player.running())
+                sound.runStarted(player.lastRun().started);
         },
         end: ending.end,
         busy: () => Boolean(api.busy()),
@@ -36,7 +45,8 @@ async function main() {
     const slider = createSlider(design, client, api);
     const tabOrder = createTabOrder([...buttons.tabStops, ...frames.tabStops, ...slider.tabStops]);
 
-    const commands = createCommands(design, api, board, createHelpDialog(design.texts));
+    const commands = createCommands(design, api, board, createHelpDialog(design.texts), sound,
+                                    describe);
     const menu = createContextMenu(design.texts, commands.entries);
 
     function handle(input) {
@@ -57,8 +67,11 @@ async function main() {
         const pointer = event.type !== "keydown" && event.type !== "keyup";
         return pointer && event.type !== "contextmenu" && !target.closest("#client, #board-menu");
     }
-    const input = takeInput(module, api, { handle, wantsPointerMoves: slider.wantsPointerMoves },
-                            isNotThePages);
+    const input = takeInput(module, api, {
+        handle,
+        wantsPointerMoves: slider.wantsPointerMoves,
+        neverWaits: commands.neverWaits,
+    }, isNotThePages);
 
     // Busy while a run plays or the board is drawn afresh: the wait cursor shows, and input
     // waits until then.
@@ -79,7 +92,7 @@ async function main() {
             ending.showFatalError(failure);
             return;
         }
-        board.description.textContent = api.drawingDescription();
+        describe();
         boardMayBeIdle();
     }
     board.whenShown(boardMayBeIdle);
@@ -100,7 +113,7 @@ async function main() {
     });
     focusOn(buttons.first());
 
-    const hook = installTestHook(design, api, { player, ending, board, commands });
+    const hook = installTestHook(design, api, { player, ending, board, commands, sound });
     if (typeof extendTestHook === "function")
         extendTestHook(hook, design, module);
     board.whenShown(() => {

@@ -16,6 +16,25 @@ function installTestHook(design, api, parts) {
         lastSave: parts.commands.lastSave,
         lastRun: parts.player.lastRun,
         heapInUse: api.heapInUse,
+        soundOn: parts.sound.isOn,
+        soundLateness: parts.sound.lateness,
+        // The latest run's sound played through the page's own graph into an offline context:
+        // its loudness (root mean square) in windows of that many milliseconds.
+        async soundLevels(windowMilliseconds, seconds) {
+            const rate = 48000;
+            const offline = new OfflineAudioContext(1, Math.ceil(seconds * rate), rate);
+            parts.sound.schedule(offline, 0, 0);
+            const samples = (await offline.startRendering()).getChannelData(0);
+            const step = Math.round(windowMilliseconds * rate / 1000);
+            const levels = [];
+            for (let from = 0; from + step <= samples.length; from += step) {
+                let sum = 0;
+                for (let i = from; i < from + step; ++i)
+                    sum += samples[i] * samples[i];
+                levels.push(Math.sqrt(sum / step));
+            }
+            return levels;
+        },
     };
     return window.lumorixTestHook;
 }
