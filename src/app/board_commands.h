@@ -23,10 +23,9 @@ struct BoardCommands {
     QAction* resetZoom;
     QAction* leaveFullScreen;
 
-    // The drawing board's context menu, in its order.
-    QList<QAction*> menu() const {
-        return {copyPicture, savePicture, cleanBoard, fullScreen, help, sound, theory};
-    }
+    // The drawing board's context menu, in its order: the commands above, as the page's menu
+    // lists them too.
+    QList<QAction*> menu;
 };
 
 BoardCommands addBoardCommands(QWidget& window);

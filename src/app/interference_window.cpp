@@ -318,7 +318,7 @@ void InterferenceWindow::matchBoardToScreen() {
 void InterferenceWindow::contextMenuEvent(QContextMenuEvent* event) {
     heldInput_->whenIdle(guarded([this, where = event->globalPos()] {
         QMenu menu(this);
-        menu.addActions(commands_.menu());
+        menu.addActions(commands_.menu);
         menu.exec(where);
     }));
 }
