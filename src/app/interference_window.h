@@ -7,10 +7,10 @@
 #include "fatal_error_report.h"
 #include "held_input.h"
 #include "screen_board.h"
-#include "theory_marks.h"
 #include "window_fields.h"
 #include "window_layout.h"
 #include "window_sound.h"
+#include "window_theory_marks.h"
 
 #include <QImage>
 #include <QPointer>
@@ -109,7 +109,7 @@ private:
     double zoom_ = 1;
     ClientPlacement placement_;
     WindowSound sound_;
-    TheoryMarks theory_;
+    WindowTheoryMarks theory_;
     bool theoryShown_ = false;
 };
 
