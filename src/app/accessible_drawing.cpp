@@ -32,11 +32,28 @@ AccessibleDrawing::AccessibleDrawing(QWidget& window)
 }
 
 void AccessibleDrawing::describeEmptyBoard() {
-    setAccessibleDescription(qtText(emptyDrawingDescription));
+    describe(emptyDrawingDescription);
 }
 
 void AccessibleDrawing::describeRun(std::string_view modeText) {
-    setAccessibleDescription(qtText(finishedRunDescription(modeText)));
+    describe(finishedRunDescription(modeText));
+}
+
+void AccessibleDrawing::describeSound(bool on) {
+    soundOn_ = on;
+    updateDescription();
+}
+
+void AccessibleDrawing::describe(std::string_view picture) {
+    picture_ = picture;
+    updateDescription();
+}
+
+void AccessibleDrawing::updateDescription() {
+    std::string description = picture_;
+    if (soundOn_)
+        description.append(" ").append(soundOnDescription);
+    setAccessibleDescription(qtText(description));
 }
 
 } // namespace lumorix

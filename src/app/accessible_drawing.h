@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
 #include <string_view>
 
 namespace lumorix {
 
 // The picture on the client area as assistive technology meets it: an image named "Obrazec"
-// whose description says what the latest finished run drew. The window has it span the client
+// whose description says what the latest finished run drew, and whether the runs are heard. The
+// window has it span the client
 // area beneath every control; it paints nothing, takes no focus and lets every click through.
 class AccessibleDrawing final : public QWidget {
     Q_OBJECT
@@ -19,6 +21,15 @@ public:
     void describeRun(std::string_view modeText);
     // The board is clean again.
     void describeEmptyBoard();
+    // The runs are heard, or no longer.
+    void describeSound(bool on);
+
+private:
+    void describe(std::string_view picture);
+    void updateDescription();
+
+    std::string picture_;
+    bool soundOn_ = false;
 };
 
 } // namespace lumorix

@@ -3,6 +3,9 @@
 #include "design/window_texts.h"
 #include "qt_design.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace lumorix {
 
 namespace {
@@ -23,21 +26,31 @@ QAction* addCommand(QWidget& window, std::string_view caption, const QList<QKeyS
     return action;
 }
 
+// A command of the context menu, with the key and the check that the menu's table gives it, and
+// the platform's own keys for it beside that key.
+QAction* addMenuCommand(QWidget& window, std::string_view caption,
+                        QKeySequence::StandardKey standard) {
+    const auto designs = boardCommandDesigns();
+    const auto design = std::ranges::find(designs, caption, &BoardCommandDesign::caption);
+    if (design == designs.end())
+        throw std::logic_error("a command the menu's table does not list");
+    QAction* action =
+        addCommand(window, caption, keys(standard, QKeySequence(qtText(design->key))));
+    action->setCheckable(design->checkable);
+    return action;
+}
+
 } // namespace
 
 BoardCommands addBoardCommands(QWidget& window) {
     BoardCommands commands{};
-    commands.copyPicture = addCommand(window, copyPictureCommand,
-                                      keys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)));
-    commands.savePicture = addCommand(window, savePictureCommand,
-                                      keys(QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S)));
-    commands.cleanBoard = addCommand(window, cleanBoardCommand,
-                                     keys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
-    commands.fullScreen = addCommand(window, fullScreenCommand,
-                                     keys(QKeySequence::FullScreen, QKeySequence(Qt::Key_F11)));
-    commands.fullScreen->setCheckable(true);
-    commands.help =
-        addCommand(window, helpCommand, keys(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
+    commands.copyPicture = addMenuCommand(window, copyPictureCommand, QKeySequence::Copy);
+    commands.savePicture = addMenuCommand(window, savePictureCommand, QKeySequence::Save);
+    commands.cleanBoard = addMenuCommand(window, cleanBoardCommand, QKeySequence::New);
+    commands.fullScreen = addMenuCommand(window, fullScreenCommand, QKeySequence::FullScreen);
+    commands.help = addMenuCommand(window, helpCommand, QKeySequence::HelpContents);
+    commands.sound = addMenuCommand(window, soundCommand, QKeySequence::UnknownKey);
+    commands.theory = addMenuCommand(window, theoryCommand, QKeySequence::UnknownKey);
     // Ctrl+= is Ctrl+plus without Shift on most keyboards.
     QList<QKeySequence> zoomInKeys =
         keys(QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Plus));
@@ -47,6 +60,12 @@ BoardCommands addBoardCommands(QWidget& window) {
         addCommand(window, {}, keys(QKeySequence::ZoomOut, QKeySequence(Qt::CTRL | Qt::Key_Minus)));
     commands.resetZoom = addCommand(window, {}, {QKeySequence(Qt::CTRL | Qt::Key_0)});
     commands.leaveFullScreen = addCommand(window, {}, {QKeySequence(Qt::Key_Escape)});
+    for (const BoardCommandDesign& design : boardCommandDesigns()) {
+        for (QAction* action : window.actions()) {
+            if (action->text() == qtText(design.caption))
+                commands.menu.append(action);
+        }
+    }
     return commands;
 }
 

@@ -2,9 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -54,7 +56,8 @@ bool HeldInput::eventFilter(QObject* watched, QEvent* event) {
     // the window finds its target and the focus anew; a shortcut that a key has triggered is
     // taken on its way to its command.
     const bool input = watched->isWindowType() && isUserInput(event->type());
-    if ((!input && event->type() != QEvent::Shortcut) || !queue_.mustWait(boardBusy_()))
+    if ((!input && event->type() != QEvent::Shortcut) || !queue_.mustWait(boardBusy_()) ||
+        isNeverHeld(watched, event))
         return false;
     const QPointer<QObject> receiver(watched);
     const std::shared_ptr<QEvent> copy(event->clone());
@@ -66,6 +69,16 @@ bool HeldInput::eventFilter(QObject* watched, QEvent* event) {
         },
         true);
     return true;
+}
+
+bool HeldInput::isNeverHeld(const QObject* watched, const QEvent* event) const {
+    if (event->type() == QEvent::Shortcut)
+        return std::ranges::find(neverHeld_, watched) != neverHeld_.end();
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    const QKeySequence key(static_cast<const QKeyEvent*>(event)->keyCombination());
+    return std::ranges::any_of(
+        neverHeld_, [&](const QAction* action) { return action->shortcuts().contains(key); });
 }
 
 void HeldInput::boardIdle() {

@@ -2,8 +2,10 @@
 
 #include "board/input_queue.h"
 
+#include <QAction>
 #include <QObject>
 #include <functional>
+#include <vector>
 
 namespace lumorix {
 
@@ -13,10 +15,16 @@ namespace lumorix {
 // and context-menu requests, the shortcuts they trigger, and the handlers that come by other
 // ways (assistive technology, a close request, a timer) — each of those through whenIdle().
 // Meanwhile the window goes on answering the window system: it repaints and answers pings.
+// The one exception is a command that changes nothing a run or a redraw reads, such as the
+// sound: its keys never wait, so that it takes effect at once, also in the middle of a run.
 class HeldInput final : public QObject {
 public:
     // Watches the whole application, for as long as it lives.
     explicit HeldInput(std::function<bool()> boardBusy, QObject* parent);
+
+    // The action's keys, and the shortcut they trigger, are handled at once even while the board
+    // is busy. The action lives as long as the window.
+    void neverHold(const QAction* action) { neverHeld_.push_back(action); }
 
     // A handler's work, done at once when the board is idle and nothing waits, else after.
     void whenIdle(std::function<void()> work);
@@ -33,9 +41,11 @@ protected:
 
 private:
     void handleWaiting();
+    bool isNeverHeld(const QObject* watched, const QEvent* event) const;
 
     std::function<bool()> boardBusy_;
     InputQueue<std::function<void()>> queue_;
+    std::vector<const QAction*> neverHeld_;
 };
 
 } // namespace lumorix

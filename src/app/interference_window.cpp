@@ -3,15 +3,18 @@
 #include "accessible_window.h"
 #include "core/conversions.h"
 #include "design/window_design.h"
+#include "design/window_texts.h"
 #include "help_window.h"
 #include "picture_file.h"
 #include "qt_design.h"
+#include "sound/run_sound.h"
 #include "window_style.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -23,6 +26,18 @@ namespace lumorix {
 namespace {
 
 constexpr QSize clientSize(clientWidth, clientHeight);
+
+std::string_view soundFailureMessage(const SoundFailure& failure) {
+    switch (failure.reason) {
+    case SoundFailure::Reason::noLibrary:
+        return noSoundLibraryMessage;
+    case SoundFailure::Reason::noServer:
+        return noSoundServerMessage;
+    case SoundFailure::Reason::lost:
+        return soundDeviceLostMessage;
+    }
+    return noSoundServerMessage;
+}
 
 } // namespace
 
@@ -37,7 +52,9 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     , drawing_(new AccessibleDrawing(*this))
     , commands_(addBoardCommands(*this))
     , countDuration_(countDuration)
-    , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); }) {
+    , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); })
+    , sound_([this](const std::optional<SoundFailure>& reason) { soundWentSilent(reason); },
+             nullptr) {
     setObjectName("frmInterference");
     setWindowTitle(qtText(titleBarText));
     setFixedSize(clientSize);
@@ -85,7 +102,7 @@ void InterferenceWindow::connectHandlers() {
                 return;
             heldInput_->whenIdle(guarded([this, handler] {
                 makeTabStopOfSelected(handler.option);
-                fields_.setText(handler.field, handler.text);
+                setField(handler.field, handler.text);
             }));
         });
     }
@@ -98,6 +115,7 @@ void InterferenceWindow::connectCommands() {
         {commands_.cleanBoard, &InterferenceWindow::cleanBoard},
         {commands_.fullScreen, &InterferenceWindow::toggleFullScreen},
         {commands_.help, &InterferenceWindow::showHelp},
+        {commands_.theory, &InterferenceWindow::toggleTheory},
         {commands_.zoomIn, &InterferenceWindow::zoomIn},
         {commands_.zoomOut, &InterferenceWindow::zoomOut},
         {commands_.resetZoom, &InterferenceWindow::resetZoom},
@@ -109,6 +127,9 @@ void InterferenceWindow::connectCommands() {
         });
     }
     commands_.leaveFullScreen->setEnabled(false);
+    // The sound changes nothing that a run reads: it is turned on or off at once, also mid-run.
+    connect(commands_.sound, &QAction::triggered, this, guarded([this] { toggleSound(); }));
+    heldInput_->neverHold(commands_.sound);
 }
 
 void InterferenceWindow::Form_Load() {
@@ -118,8 +139,16 @@ void InterferenceWindow::Form_Load() {
 }
 
 void InterferenceWindow::HScroll1_Change() {
-    fields_.setText(ParameterField::nSpomaleni,
-                    QString::fromStdString(numberToText(controls_.HScroll1->value())));
+    setField(ParameterField::nSpomaleni,
+             QString::fromStdString(numberToText(controls_.HScroll1->value())));
+}
+
+void InterferenceWindow::setField(ParameterField field, const QString& text) {
+    fields_.setText(field, text);
+    if (theoryShown_) {
+        theory_.follow(fields_);
+        update(shownArea(QRect(QPoint(), clientSize)));
+    }
 }
 
 void InterferenceWindow::cmdKonec_Click() {
@@ -134,9 +163,15 @@ void InterferenceWindow::cmdStart_Click() {
 }
 
 void InterferenceWindow::runExperiment() {
-    const std::optional<FatalError> failure = board_.run(fields_, countDuration_);
+    // Worked out from the random sequence as the run will draw from it, without moving it on.
+    const RandomSequence random = board_.random();
+    const std::optional<FatalError> failure = board_.run(fields_, countDuration_, [&] {
+        sound_.runBegins([&] { return soundOfRun(fields_, random, countDuration_); });
+    });
+    sound_.runEnds();
     if (failure) {
         heldInput_->drop(); // the program ends
+        sound_.silence();
         report(*failure);
         return;
     }
@@ -168,6 +203,33 @@ void InterferenceWindow::savePicture() {
 void InterferenceWindow::cleanBoard() {
     board_.clean();
     drawing_->describeEmptyBoard();
+}
+
+void InterferenceWindow::toggleSound() {
+    sound_.setOn(!sound_.isOn());
+    showSoundState();
+}
+
+void InterferenceWindow::showSoundState() {
+    commands_.sound->setChecked(sound_.isOn());
+    drawing_->describeSound(sound_.isOn());
+}
+
+void InterferenceWindow::soundWentSilent(const std::optional<SoundFailure>& firstReason) {
+    showSoundState();
+    if (!firstReason)
+        return;
+    heldInput_->whenIdle(guarded([this, message = qtText(soundFailureMessage(*firstReason))] {
+        QMessageBox::warning(this, QStringLiteral("Lumorix"), message);
+    }));
+}
+
+void InterferenceWindow::toggleTheory() {
+    theoryShown_ = !theoryShown_;
+    commands_.theory->setChecked(theoryShown_);
+    if (theoryShown_)
+        theory_.follow(fields_);
+    update(shownArea(QRect(QPoint(), clientSize)));
 }
 
 void InterferenceWindow::showHelp() {
@@ -256,7 +318,7 @@ void InterferenceWindow::matchBoardToScreen() {
 void InterferenceWindow::contextMenuEvent(QContextMenuEvent* event) {
     heldInput_->whenIdle(guarded([this, where = event->globalPos()] {
         QMenu menu(this);
-        menu.addActions(commands_.menu());
+        menu.addActions(commands_.menu);
         menu.exec(where);
     }));
 }
@@ -265,8 +327,21 @@ void InterferenceWindow::paintEvent(QPaintEvent* event) {
     // The window may have moved to a screen with another pixel ratio.
     matchBoardToScreen();
     QPainter painter(this);
-    if (!board_.paint(painter, event->rect(), placement_))
+    if (!board_.paint(painter, event->rect(), placement_)) {
         update();
+        return;
+    }
+    if (theoryShown_)
+        paintTheory(painter, event->rect());
+}
+
+void InterferenceWindow::paintTheory(QPainter& painter, const QRect& area) const {
+    const QRect board = toQRect(placedClientArea(placement_));
+    painter.resetTransform();
+    painter.setClipRect(area & board);
+    painter.translate(board.topLeft());
+    painter.scale(placement_.scale, placement_.scale);
+    theory_.paint(painter);
 }
 
 void InterferenceWindow::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,8 @@
 #include "screen_board.h"
 #include "window_fields.h"
 #include "window_layout.h"
+#include "window_sound.h"
+#include "window_theory_marks.h"
 
 #include <QImage>
 #include <QPointer>
@@ -23,7 +25,9 @@ class HelpWindow;
 // and a client area that is at the same time the drawing board of the runs, which each run
 // paints over. The teacher can make the whole client area larger, step by step or to fill the
 // screen, and the board is drawn anew at that size, as crisp as at its own. While a run lasts or
-// the board is being drawn anew, input waits and is handled after, in the order it came.
+// the board is being drawn anew, input waits and is handled after, in the order it came; only
+// the sound is turned on or off at once. The runs can be heard, and the formula's fringes shown
+// over the picture.
 class InterferenceWindow final : public QWidget {
     Q_OBJECT
 
@@ -35,12 +39,16 @@ public:
     void setFatalErrorReporter(FatalErrorReporter reporter);
     // How long drawing the board anew works before the window answers again; tests use zero.
     void setRedrawSlice(std::chrono::milliseconds slice) { board_.setRedrawSlice(slice); }
+    // Where the runs' sound goes in place of the sound server; before the sound is turned on.
+    void setSoundOutput(WindowSound::Output output) { sound_.setOutput(std::move(output)); }
 
     // The drawing board's picture as shown, in logical pixels of the client area, at the
     // screen's device pixel ratio times the scale that the client area is shown at, or at the
     // one before while it is being drawn anew.
     const QImage& surface() { return board_.picture(); }
     bool isBoardBusy() const { return board_.busy(); }
+    bool isSoundOn() const { return sound_.isOn(); }
+    bool isTheoryShown() const { return theoryShown_; }
     // Where the client area is shown in the window, and how large.
     const ClientPlacement& placement() const { return placement_; }
     // The zoom step of the window when it is not full screen.
@@ -59,6 +67,8 @@ public:
     void zoomIn();
     void zoomOut();
     void resetZoom();
+    void toggleSound();
+    void toggleTheory();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +84,9 @@ private:
     void runExperiment();
     template <typename Handler> auto guarded(Handler handler);
     void report(const FatalError& error);
+    void setField(ParameterField field, const QString& text);
+    void showSoundState();
+    void soundWentSilent(const std::optional<SoundFailure>& firstReason);
 
     void setZoom(double zoom);
     void leaveFullScreen();
@@ -82,6 +95,7 @@ private:
     // The board at the screen's pixel ratio times the client area's scale.
     void matchBoardToScreen();
     QRegion shownArea(const QRegion& board) const;
+    void paintTheory(QPainter& painter, const QRect& area) const;
 
     WindowControls controls_;
     WindowFields fields_;
@@ -94,6 +108,9 @@ private:
     FatalErrorReporter reportFatalError_;
     double zoom_ = 1;
     ClientPlacement placement_;
+    WindowSound sound_;
+    WindowTheoryMarks theory_;
+    bool theoryShown_ = false;
 };
 
 } // namespace lumorix

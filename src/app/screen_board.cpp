@@ -51,12 +51,14 @@ ScreenBoard::ScreenBoard(QObject& context, std::vector<SurfaceLabel*> labelWidge
     , labels_(std::move(labelWidgets)) {}
 
 std::optional<FatalError> ScreenBoard::run(const ParameterFields& fields,
-                                           std::chrono::nanoseconds countDuration) {
+                                           std::chrono::nanoseconds countDuration,
+                                           const std::function<void()>& firstStepBegins) {
     paintFirstPicture();
     board_.runBegins(fields);
     std::optional<FatalError> failure;
     {
         const BusyCursor busy;
+        firstStepBegins();
         AnimationPause pause([this] { showProgress(); }, countDuration);
         // However the run ends, its last step is shown: an exception that leaves the run must
         // not leave the surface open for painting while the window reports the error.

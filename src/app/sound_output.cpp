@@ -17,6 +17,8 @@ using Clock = SoundOutput::Clock;
 constexpr int blocksPerSecond = 200;
 // A sound heard later than this after its time skips ahead.
 constexpr auto mostLate = std::chrono::milliseconds(10);
+// A sound that joins its run late rises to its level over this long, rather than with a click.
+constexpr auto joinFade = std::chrono::milliseconds(5);
 
 // A run's sound under way.
 struct Voice {
@@ -27,8 +29,21 @@ struct Voice {
 
     std::size_t render(std::span<float> out) {
         const std::size_t count = synthesiser.render(out);
+        for (std::size_t n = 0; n < count && rendered + static_cast<std::int64_t>(n) < fadeInEnd;
+             ++n) {
+            out[n] *= static_cast<float>(rendered + static_cast<std::int64_t>(n) - fadeInStart) /
+                      static_cast<float>(fadeInEnd - fadeInStart);
+        }
         rendered += static_cast<std::int64_t>(count);
         return count;
+    }
+    // The sound joins its run now, after what has gone by: what is heard begins with a fade.
+    void join(Clock::time_point heard, std::span<float> scratch) {
+        catchUp(heard, scratch);
+        if (rendered == 0)
+            return;
+        fadeInStart = rendered;
+        fadeInEnd = rendered + sampleRate * joinFade.count() / 1000;
     }
     // When the next sample is due to be heard.
     Clock::time_point due() const {
@@ -53,6 +68,8 @@ struct Voice {
     int sampleRate;
     Clock::time_point start;
     std::int64_t rendered = 0;
+    std::int64_t fadeInStart = 0;
+    std::int64_t fadeInEnd = 0;
 };
 
 } // namespace
@@ -71,10 +88,10 @@ SoundOutput::~SoundOutput() {
     thread_.join();
 }
 
-void SoundOutput::play(RunSound sound) {
+void SoundOutput::play(RunSound sound, Clock::duration intoTheRun) {
     {
         const std::lock_guard lock(mutex_);
-        toPlay_ = Request{std::move(sound), now_()};
+        toPlay_ = Request{std::move(sound), now_() - intoTheRun};
     }
     wake_.notify_one();
 }
@@ -82,6 +99,8 @@ void SoundOutput::play(RunSound sound) {
 void SoundOutput::stop() {
     {
         const std::lock_guard lock(mutex_);
+        // A sound asked for but not yet begun is not begun.
+        toPlay_.reset();
         toStop_ = true;
     }
     wake_.notify_one();
@@ -105,6 +124,7 @@ void SoundOutput::playOn(SoundDevice& device, const FailureReport& failed) {
     std::vector<float> mix(static_cast<std::size_t>(device.sampleRate() / blocksPerSecond));
     std::vector<float> voice(mix.size());
     for (;;) {
+        bool joining = false;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [&] { return toPlay_ || toStop_ || closing_ || !voices.empty(); });
@@ -112,13 +132,17 @@ void SoundOutput::playOn(SoundDevice& device, const FailureReport& failed) {
                 for (Voice& playing : voices)
                     playing.synthesiser.fadeOut();
             }
-            if (toPlay_ && !closing_)
+            if (toPlay_ && !closing_) {
                 voices.emplace_back(std::move(toPlay_->sound), device.sampleRate(), toPlay_->start);
+                joining = true;
+            }
             toPlay_.reset();
             toStop_ = false;
             if (closing_ && voices.empty())
                 break;
         }
+        if (joining)
+            voices.back().join(now_() + device.latency(), voice);
 
         std::ranges::fill(mix, 0.0f);
         std::size_t length = 0;

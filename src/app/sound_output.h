@@ -36,8 +36,9 @@ public:
     SoundOutput& operator=(const SoundOutput&) = delete;
 
     // Starts the sound now, as the run's first step begins: it keeps the run's time from there.
-    // A sound still playing fades out.
-    void play(RunSound sound);
+    // Given how far into the run it is already, it joins the run where it is now, fading in. A
+    // sound still playing fades out.
+    void play(RunSound sound, Clock::duration intoTheRun = {});
     // Whatever plays fades out.
     void stop();
 

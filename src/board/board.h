@@ -24,6 +24,7 @@ public:
 
     // The program's one random sequence, which the runs draw their impacts from.
     RandomSequence& random() { return random_; }
+    const RandomSequence& random() const { return random_; }
     // The labels of the picture shown, which a run moves.
     LabelBoard& labels() { return labels_; }
     const LabelBoard& labels() const { return labels_; }

@@ -22,6 +22,7 @@ constexpr BoardCommandDesign boardCommands[] = {
     {fullScreenCommand, "F11", true},
     {helpCommand, "F1", false},
     {soundCommand, "Z", true},
+    {theoryCommand, "T", true},
 };
 
 } // namespace

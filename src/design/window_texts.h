@@ -27,6 +27,21 @@ inline constexpr std::string_view drawingName = "Obrazec";
 inline constexpr std::string_view emptyDrawingDescription =
     "Zatím prázdná plocha. Po stisku tlačítka Start se na ni nakreslí pokus se dvěma dírkami.";
 std::string finishedRunDescription(std::string_view modeText);
+// Added to the description while the sound is on.
+inline constexpr std::string_view soundOnDescription =
+    "Zvuk je zapnutý: během běhu zní tón, tím hlasitější, čím je v právě snímaném bodě detektoru "
+    "jasněji; v obrazci dopadů fotonů cvakne každý dopad.";
+
+// Why the sound, once turned on, cannot be heard; each message says once in a session that the
+// program goes on without it.
+inline constexpr std::string_view noSoundServerMessage =
+    "Zvuk nelze přehrát: v počítači chybí zvukové zařízení nebo zvukový server (PulseAudio, "
+    "PipeWire). Program pokračuje bez zvuku.";
+inline constexpr std::string_view noSoundLibraryMessage =
+    "Zvuk nelze přehrát: v počítači chybí knihovna libpulse-simple (balíček libpulse0). Program "
+    "pokračuje bez zvuku.";
+inline constexpr std::string_view soundDeviceLostMessage =
+    "Zvukové zařízení přestalo přehrávat. Program pokračuje bez zvuku.";
 
 // The commands of the drawing board's context menu, in its order, and the keys beside them.
 inline constexpr std::string_view copyPictureCommand = "Kopírovat obrázek";
@@ -35,10 +50,7 @@ inline constexpr std::string_view cleanBoardCommand = "Nový obrazec";
 inline constexpr std::string_view fullScreenCommand = "Celá obrazovka";
 inline constexpr std::string_view helpCommand = "Nápověda";
 inline constexpr std::string_view soundCommand = "Zvuk";
-// What the drawing's description adds while sound is on.
-inline constexpr std::string_view soundOnDescription =
-    "Zvuk je zapnutý: tón zní tím hlasitěji, čím je v místě detektoru jasněji, a každý dopad "
-    "fotonu cvakne.";
+inline constexpr std::string_view theoryCommand = "Teorie";
 
 // The context menu's entries, in its order: the command's caption, the key that the menu and
 // the help name for it, and whether the entry is one that is on or off.

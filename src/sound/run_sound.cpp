@@ -4,7 +4,6 @@
 #include "experiment/apparatus.h"
 #include "experiment/detector_scan.h"
 #include "experiment/intensity_model.h"
-#include "experiment/pace.h"
 #include "experiment/pattern_plot.h"
 
 #include <algorithm>
@@ -58,7 +57,8 @@ double toneFrequency(double frequency) {
     return lowestTone * std::pow(highestTone / lowestTone, position);
 }
 
-RunSound soundOfRun(const ParameterFields& fields, RandomSequence random) {
+RunSound soundOfRun(const ParameterFields& fields, RandomSequence random,
+                    std::chrono::nanoseconds countDuration) {
     RunSound sound{lowestTone, {}};
     std::vector<double> plotted;
     try {
@@ -71,7 +71,7 @@ RunSound soundOfRun(const ParameterFields& fields, RandomSequence random) {
             const Envelopes envelopes = envelopesAt(scene, point.scanY);
             const int dots = impact ? impactDotCount(raw, envelopes) : 0;
             const double intensity = impact ? 0 : scaleForDisplayMode(fields, raw, envelopes);
-            const auto duration = pauseDuration(delayCount(fields), pauseCountDuration);
+            const auto duration = pauseDuration(delayCount(fields), countDuration);
             sound.steps.push_back({duration, 0, std::min(duration, maxToneRamp),
                                    clicksOfDots(dots, duration, random)});
             plotted.push_back(intensity);

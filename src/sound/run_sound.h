@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/random_sequence.h"
+#include "experiment/pace.h"
 #include "experiment/parameter_fields.h"
 
 #include <chrono>
@@ -39,7 +40,9 @@ double toneFrequency(double frequency);
 // The sound of the run that the fields make, worked out from the same numbers the run draws.
 // The random sequence is a copy of the program's, as it stands when the run begins: each click
 // comes from its dot's random number, and the program's own sequence does not move. A run that
-// would fail sounds up to the step where it fails.
-RunSound soundOfRun(const ParameterFields& fields, RandomSequence random);
+// would fail sounds up to the step where it fails. countDuration is how long one count of the
+// run's pauses lasts, as for the run itself, so that each step sounds as long as it is shown.
+RunSound soundOfRun(const ParameterFields& fields, RandomSequence random,
+                    std::chrono::nanoseconds countDuration = pauseCountDuration);
 
 } // namespace lumorix

@@ -1,6 +1,5 @@
 #include "app/pulse_sound_device.h"
-#include "app/sound_output.h"
-#include "sound/synthesiser.h"
+#include "recording_sound_device.h"
 
 #include <algorithm>
 #include <chrono>
@@ -19,75 +18,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int sampleRate = 48000;
-// Long enough for any machine; only a fault waits this long.
-constexpr auto hangGuard = 60s;
-
-// A stand-in for the device, which records what it receives. Time stands still for it
-// (frozenClock): nothing it has received has been heard yet. It can hold the playback thread back,
-// as a full device buffer does, until the test makes room, and it can fall behind, as a device
-// does that was left without samples for a moment. It outlives the output that owns its device.
-struct Recording {
-    std::vector<float> samples; // read once the output has gone
-    std::size_t room = std::numeric_limits<std::size_t>::max();
-    std::size_t behindFrom = std::numeric_limits<std::size_t>::max();
-    std::chrono::microseconds behindBy{0};
-    bool drained = false;
-    std::mutex mutex;
-    std::condition_variable changed;
-
-    bool waitFor(std::size_t count) {
-        std::unique_lock lock(mutex);
-        return changed.wait_for(lock, hangGuard, [&] { return samples.size() >= count; });
-    }
-    void makeRoom(std::size_t total) {
-        const std::lock_guard lock(mutex);
-        room = total;
-        changed.notify_all();
-    }
-
-    SoundOutput::Opener device() {
-        struct Device final : SoundDevice {
-            explicit Device(Recording& recording)
-                : to(recording) {}
-            int sampleRate() const override { return lumorix::sampleRate; }
-            bool write(std::span<const float> samples) override {
-                std::unique_lock lock(to.mutex);
-                to.changed.wait(lock, [&] { return to.samples.size() < to.room; });
-                to.samples.insert(to.samples.end(), samples.begin(), samples.end());
-                to.changed.notify_all();
-                return true;
-            }
-            std::chrono::microseconds latency() override {
-                const std::lock_guard lock(to.mutex);
-                return to.samples.size() * 1'000'000us / lumorix::sampleRate +
-                       (to.samples.size() >= to.behindFrom ? to.behindBy : 0us);
-            }
-            void drain() override {
-                const std::lock_guard lock(to.mutex);
-                to.drained = true;
-            }
-            Recording& to;
-        };
-        return [this]() -> std::variant<std::unique_ptr<SoundDevice>, SoundFailure> {
-            return std::make_unique<Device>(*this);
-        };
-    }
-};
-
-SoundOutput::Clock::time_point frozenClock() {
-    return SoundOutput::Clock::time_point{};
-}
-
 void noFailureExpected(const SoundFailure& failure) {
     ADD_FAILURE() << "the device failed: " << failure.detail;
-}
-
-std::vector<float> synthesised(const RunSound& sound) {
-    RunSynthesiser synthesiser(sound, sampleRate);
-    std::vector<float> samples(10 * sampleRate);
-    samples.resize(synthesiser.render(samples));
-    return samples;
 }
 
 TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
@@ -97,7 +29,7 @@ TEST(SoundOutput, StoppedMidRunItFadesToSilenceAtOnce) {
     const std::size_t beforeStop = 600 * sampleRate / 1000;
     recording.makeRoom(beforeStop);
     {
-        SoundOutput output(recording.device(), noFailureExpected, frozenClock);
+        SoundOutput output(recording.device(), noFailureExpected, recording.clock());
         output.play(sound);
         ASSERT_TRUE(recording.waitFor(beforeStop));
         output.stop();
@@ -124,7 +56,7 @@ TEST(SoundOutput, TheDeviceReceivesARunsSoundInOrderAndInTimeEvenWhenItFallsBehi
     recording.behindFrom = untilBehind;
     recording.behindBy = 100ms;
     {
-        SoundOutput output(recording.device(), noFailureExpected, frozenClock);
+        SoundOutput output(recording.device(), noFailureExpected, recording.clock());
         output.play(sound);
         ASSERT_TRUE(recording.waitFor(expected.size() - skipped));
     }
@@ -136,6 +68,34 @@ TEST(SoundOutput, TheDeviceReceivesARunsSoundInOrderAndInTimeEvenWhenItFallsBehi
     EXPECT_TRUE(
         std::equal(samples.begin() + onTime, samples.end(), expected.begin() + onTime + skipped));
     EXPECT_TRUE(recording.drained) << "the program ended before its sound was heard";
+}
+
+TEST(SoundOutput, ASoundThatJoinsItsRunLateBeginsWhereTheRunIsAndFadesIn) {
+    const RunSound sound = soundOfRun(ParameterTexts("200", "15", "2", "0", "1"), RandomSequence());
+    const std::vector<float> expected = synthesised(sound);
+    // Turned on 603 ms into the run, in the bright fringe on the axis, where the tone's phase is
+    // not the one it has at the run's beginning.
+    const std::size_t gone = 603 * sampleRate / 1000;
+    const std::size_t fade = 5 * sampleRate / 1000;
+    Recording recording;
+    {
+        SoundOutput output(recording.device(), noFailureExpected, recording.clock());
+        output.play(sound, 603ms);
+        ASSERT_TRUE(recording.waitFor(expected.size() - gone));
+    }
+    const std::vector<float>& samples = recording.samples;
+    ASSERT_EQ(samples.size(), expected.size() - gone) << "the steps gone by are not heard";
+    EXPECT_GT(*std::max_element(expected.begin() + gone, expected.begin() + gone + fade), 0.2)
+        << "joined in silence, so proves nothing";
+    EXPECT_EQ(samples.front(), 0) << "from silence";
+    for (std::size_t n = 1; n < fade; ++n) {
+        // The run's sound at that point, softer.
+        ASSERT_GE(samples[n] * expected[gone + n], 0) << "sample " << n;
+        ASSERT_LE(std::abs(samples[n]), std::abs(expected[gone + n]) + 1e-6) << "sample " << n;
+        ASSERT_LT(std::abs(samples[n] - samples[n - 1]), 0.06) << "sample " << n;
+    }
+    EXPECT_TRUE(std::equal(samples.begin() + fade, samples.end(), expected.begin() + gone + fade))
+        << "then in time with the run";
 }
 
 TEST(PulseSoundDevice, WithoutAServerItFailsCleanlyAndTheOutputStaysSilent) {

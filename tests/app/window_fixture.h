@@ -17,10 +17,12 @@
 
 namespace lumorix {
 
-// The window with pauses that take no time and a fatal-error reporter that only takes notes.
+// The window with pauses that take no time, unless a count of them is given a duration, and a
+// fatal-error reporter that only takes notes.
 class WindowTest : public testing::Test {
 protected:
-    WindowTest() {
+    explicit WindowTest(std::chrono::nanoseconds countDuration = std::chrono::nanoseconds(0))
+        : window(countDuration) {
         window.setFatalErrorReporter([this](const FatalError& error) { errors.push_back(error); });
     }
 
@@ -50,6 +52,12 @@ protected:
         }
     }
 
+    // The same, delivered before this returns: handled by then unless it must wait.
+    void pressAndHandle(Qt::Key key) {
+        pressOnTheWindowSystem(key);
+        QWindowSystemInterface::flushWindowSystemEvents();
+    }
+
     // The surface's colour at a logical pixel, as 0xRRGGBB.
     QRgb pixel(int x, int y) {
         const QImage& surface = window.surface();
@@ -57,7 +65,7 @@ protected:
         return surface.pixel(static_cast<int>(x * ratio), static_cast<int>(y * ratio)) & 0xFFFFFF;
     }
 
-    InterferenceWindow window{std::chrono::nanoseconds(0)};
+    InterferenceWindow window;
     std::vector<FatalError> errors;
 };
 

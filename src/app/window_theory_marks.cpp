@@ -1,0 +1,33 @@
+#include "window_theory_marks.h"
+
+#include "qt_design.h"
+
+#include <QFont>
+
+namespace lumorix {
+
+namespace {
+
+void paintLines(QPainter& painter, const std::vector<TheoryLine>& lines, std::uint32_t colour) {
+    painter.setPen(QPen(QColor::fromRgb(colour), 1, Qt::SolidLine, Qt::FlatCap));
+    for (const TheoryLine& line : lines)
+        painter.drawLine(QLineF(line.left, line.y, line.right, line.y));
+}
+
+} // namespace
+
+void WindowTheoryMarks::paint(QPainter& painter) const {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintLines(painter, marks_.dark, theoryDarkColour);
+    paintLines(painter, marks_.bright, theoryBrightColour);
+    QFont font(qtText(substituteFamily(theoryLabelFont.family)));
+    font.setPixelSize(theoryLabelFont.pixelSize);
+    painter.setFont(font);
+    for (const TheoryLabel& label : marks_.labels) {
+        const Box& box = label.box;
+        painter.drawText(QRect(box.left, box.top, box.width, box.height),
+                         Qt::AlignLeft | Qt::AlignVCenter, qtText(label.text));
+    }
+}
+
+} // namespace lumorix

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "design/theory_marks.h"
+#include "experiment/parameter_fields.h"
+
+#include <QPainter>
+
+namespace lumorix {
+
+// The formula's fringes over the window's picture, for the settings as they are now. They are
+// painted over the window, never into the picture, so a copy or a save of the picture never
+// holds them.
+class WindowTheoryMarks {
+public:
+    // The fields have changed: the marks follow them.
+    void follow(const ParameterFields& fields) { marks_ = theoryMarks(fields); }
+    // Paints them with a painter in the client area's logical pixels.
+    void paint(QPainter& painter) const;
+
+private:
+    TheoryMarks marks_;
+};
+
+} // namespace lumorix

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "design/window_design.h"
+#include "experiment/parameter_fields.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace lumorix {
+
+// A thin horizontal line, in the client area's logical pixels.
+struct TheoryLine {
+    double left;
+    double right;
+    double y;
+};
+
+// A fringe's order, left-aligned in its box and centred on the box's height.
+struct TheoryLabel {
+    Box box;
+    std::string text;
+};
+
+// The formula's fringes as both editions mark them over the picture, never in it: where the
+// paths from the two holes differ by a whole number of wavelengths, a line across the pattern,
+// labelled with that number, and a tick across the detector line; where they differ by a half
+// number, lighter ones, left out where the fringes are too close for them.
+struct TheoryMarks {
+    std::vector<TheoryLine> bright;
+    std::vector<TheoryLine> dark;
+    std::vector<TheoryLabel> labels;
+};
+
+inline constexpr std::uint32_t theoryBrightColour = 0xC80000; // 0xRRGGBB
+inline constexpr std::uint32_t theoryDarkColour = 0xF08282;
+inline constexpr FontDesign theoryLabelFont{"Arial", 10, false};
+
+// The marks for the settings that the fields hold now; none where there is no pattern to mark.
+TheoryMarks theoryMarks(const ParameterFields& fields);
+
+} // namespace lumorix
