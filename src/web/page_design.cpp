@@ -3,6 +3,7 @@
 #include "canvas/colour.h"
 #include "design/help_text.h"
 #include "design/label_board.h"
+#include "design/theory_marks.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
 #include "display_list.h"
@@ -40,6 +41,13 @@ public:
     JsonWriter& value(int number) {
         separate();
         text_ += std::to_string(number);
+        return *this;
+    }
+    JsonWriter& value(double number) {
+        separate();
+        char text[32];
+        std::snprintf(text, sizeof text, "%.17g", number);
+        text_ += text;
         return *this;
     }
     JsonWriter& value(bool flag) {
@@ -216,6 +224,19 @@ std::string cssColour(Colour colour) {
     return text;
 }
 
+std::string cssColour(std::uint32_t rgb) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb));
+    return text;
+}
+
+void writeLines(JsonWriter& json, std::string_view name, const std::vector<TheoryLine>& lines) {
+    json.key(name).beginArray();
+    for (const TheoryLine& line : lines)
+        json.beginArray().value(line.left).value(line.right).value(line.y).endArray();
+    json.endArray();
+}
+
 } // namespace
 
 std::string pageDesignJson() {
@@ -232,7 +253,16 @@ std::string pageDesignJson() {
         .key("defaultFont")
         .value(defaultFont)
         .key("buttonFont")
-        .value(buttonFont);
+        .value(buttonFont)
+        .key("theory")
+        .beginObject()
+        .key("bright")
+        .value(cssColour(theoryBrightColour))
+        .key("dark")
+        .value(cssColour(theoryDarkColour))
+        .key("font")
+        .value(theoryLabelFont)
+        .endObject();
     writeLabels(json);
     writeControls(json);
     writeFields(json);
@@ -285,6 +315,20 @@ std::string pageDesignJson() {
             .value(command.checkable)
             .endObject();
     }
+    json.endArray();
+    json.endObject();
+    return json.text();
+}
+
+std::string theoryMarksJson(const ParameterFields& fields) {
+    const TheoryMarks marks = theoryMarks(fields);
+    JsonWriter json;
+    json.beginObject();
+    writeLines(json, "bright", marks.bright);
+    writeLines(json, "dark", marks.dark);
+    json.key("labels").beginArray();
+    for (const TheoryLabel& label : marks.labels)
+        json.beginObject().key("box").value(label.box).key("text").value(label.text).endObject();
     json.endArray();
     json.endObject();
     return json.text();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "experiment/parameter_fields.h"
+
 #include <string>
 
 namespace lumorix {
@@ -9,5 +11,9 @@ namespace lumorix {
 // the option frames with what each option writes, the keyboard order, the start-up selections,
 // and what the page says.
 std::string pageDesignJson();
+
+// The formula's fringe marks for the settings the fields hold, as JSON: the bright and the dark
+// lines, each [left, right, y], and the labels, each with its box and text.
+std::string theoryMarksJson(const ParameterFields& fields);
 
 } // namespace lumorix

@@ -49,6 +49,11 @@ EMSCRIPTEN_KEEPALIVE const char* lumorix_design() {
     return handOut(lumorix::pageDesignJson());
 }
 
+// T: the formula's fringes for the settings as they are now.
+EMSCRIPTEN_KEEPALIVE const char* lumorix_theory_marks() {
+    return handOut(lumorix::theoryMarksJson(page().session.fields()));
+}
+
 EMSCRIPTEN_KEEPALIVE const char* lumorix_field_text(int field) {
     if (!isField(field))
         return handOut("");

@@ -36,6 +36,7 @@ public:
     // The parameter fields, which the page's handlers write while the board is idle; a write
     // while it is busy is refused, since a run reads the fields as they were at its start.
     std::string fieldText(ParameterField field) const { return fields_.text(field); }
+    const ParameterFields& fields() const { return fields_; }
     bool setFieldText(ParameterField field, std::string text);
 
     bool busy() const { return board_.busy(); }

@@ -12,7 +12,8 @@ from selenium.webdriver.common.keys import Keys
 from browser import Browser
 
 MENU = [["Kopírovat obrázek", "Ctrl+C"], ["Uložit obrázek…", "Ctrl+S"],
-        ["Nový obrazec", "Ctrl+N"], ["Celá obrazovka", "F11"], ["Nápověda", "F1"], ["Zvuk", "Z"]]
+        ["Nový obrazec", "Ctrl+N"], ["Celá obrazovka", "F11"], ["Nápověda", "F1"], ["Zvuk", "Z"],
+        ["Teorie", "T"]]
 
 
 def press(browser, key, ctrl=False):
@@ -80,6 +81,7 @@ class CommandsTest(unittest.TestCase):
         active = driver.switch_to.active_element
         active.send_keys(Keys.END)
         driver.switch_to.active_element.send_keys(Keys.ARROW_UP)
+        driver.switch_to.active_element.send_keys(Keys.ARROW_UP)
         driver.switch_to.active_element.send_keys(Keys.ENTER)
         help_dialog = driver.find_element("id", "help")
         self.assertTrue(help_dialog.is_displayed())
@@ -107,6 +109,31 @@ class CommandsTest(unittest.TestCase):
             self.assertEqual(item.get_attribute("aria-checked"), str(not wanted).lower())
             item.click()
             browser.wait_for(f"Boolean(document.fullscreenElement) === {str(wanted).lower()}")
+
+    def test_t_marks_the_formulas_fringes_over_the_board_never_in_its_picture(self):
+        browser = self.browser
+        marked = ("const theory = document.getElementById('theory');"
+                  "if (theory.hidden) return 0;"
+                  "const pixels = theory.getContext('2d')"
+                  "    .getImageData(0, 0, theory.width, theory.height).data;"
+                  "let red = 0;"
+                  "for (let i = 0; i < pixels.length; i += 4)"
+                  "    red += pixels[i] === 0xc8 && pixels[i + 1] === 0 && pixels[i + 3] === 255;"
+                  "return red;")
+        browser.press_start()
+        browser.wait_until_idle()
+        picture = browser.hook("picture()")
+        press(browser, "t")
+        first = browser.run(marked)
+        self.assertGreater(first, 0)
+        press(browser, "c", ctrl=True)
+        browser.wait_for("window.lumorixTestHook.lastCopy()")
+        self.assertEqual(browser.hook("picture()"), picture, "the board's picture has no marks")
+
+        browser.driver.find_element("id", "opDc150").click()
+        self.assertNotEqual(browser.run(marked), first, "the marks follow the settings")
+        press(browser, "t")
+        self.assertEqual(browser.run(marked), 0)
 
 
 if __name__ == "__main__":

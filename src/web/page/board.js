@@ -116,7 +116,6 @@ function createBoard(design, api, painter, client) {
         },
         size: () => [canvas.width, canvas.height],
         redrawsShown: () => redrawsShown,
-        redrawsShown: () => redrawsShown,
         dataUrl: () => canvas.toDataURL("image/png"),
     };
 }

@@ -1,7 +1,8 @@
 // The teacher's commands on the drawing board, as on the desktop: the picture copied or saved
-// as it is shown, a clean board, full screen and the help. Ctrl+C, Ctrl+S, Ctrl+N and F1 are
-// the page's; F11 stays the browser's own full screen, which the page fits itself to as well.
-function createCommands(design, api, board, help, sound, describe) {
+// as it is shown, a clean board, full screen, the help, the sound and the formula's fringes.
+// Ctrl+C, Ctrl+S, Ctrl+N, F1, Z and T are the page's; F11 stays the browser's own full screen,
+// which the page fits itself to as well.
+function createCommands(design, api, board, help, { sound, theory }, describe) {
     let lastCopy = null;
     let lastSave = null;
 
@@ -56,8 +57,9 @@ function createCommands(design, api, board, help, sound, describe) {
             sound.toggle();
             describe();
         },
+        T: theory.toggle,
     };
-    const states = { F11: () => Boolean(fullScreenElement()), Z: sound.isOn };
+    const states = { F11: () => Boolean(fullScreenElement()), Z: sound.isOn, T: theory.isOn };
     const pressed = (input) => {
         if (input.ctrlKey)
             return `Ctrl+${input.key.toUpperCase()}`;

@@ -20,6 +20,7 @@ async function main() {
     document.title = design.title;
 
     const board = createBoard(design, api, createPainter(design), client);
+    const theory = createTheory(design, api, board, client);
     let screen = null;
     const ending = createEnding(design.texts, () => {
         if (screen)
@@ -49,8 +50,8 @@ async function main() {
     const slider = createSlider(design, client, api);
     const tabOrder = createTabOrder([...buttons.tabStops, ...frames.tabStops, ...slider.tabStops]);
 
-    const commands = createCommands(design, api, board, createHelpDialog(design.texts), sound,
-                                    describe);
+    const commands = createCommands(design, api, board, createHelpDialog(design.texts),
+                                    { sound, theory }, describe);
     const menu = createContextMenu(design.texts, commands.entries);
 
     function handle(input) {
@@ -60,7 +61,9 @@ async function main() {
             tabOrder.move(input.shiftKey);
             return true;
         }
-        return [buttons, frames, slider].some((control) => control.handle(input));
+        const handled = [buttons, frames, slider].some((control) => control.handle(input));
+        theory.refresh(); // the settings may have changed
+        return handled;
     }
     // What happens in a dialog is the dialog's; a pointer is the page's where it meets the
     // client area or the menu, but a request for the menu anywhere.
@@ -82,6 +85,7 @@ async function main() {
     function boardMayBeIdle() {
         if (ending.ended())
             return;
+        theory.refresh(); // the board may be at other pixels now
         if (api.busy()) {
             board.drawAfresh();
             return;

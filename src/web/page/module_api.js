@@ -4,6 +4,7 @@ function bindModule(module) {
     const call = (name, result, parameters) => module.cwrap(name, result, parameters);
     const api = {
         design: call("lumorix_design", "string", []),
+        theoryMarks: call("lumorix_theory_marks", "string", []),
         fieldText: call("lumorix_field_text", "string", ["number"]),
         selectOption: call("lumorix_select_option", null, ["number", "number"]),
         sliderChanged: call("lumorix_slider_changed", null, ["number"]),
