@@ -31,10 +31,22 @@ jen z dírky A, jen z dírky B a součet obou, kdyby se vlny neskládaly.</li>
 <p>Každý další běh kreslí přes to, co zůstalo z předchozích, takže lze obrazce porovnat.
 Na konci běhu se části obrázku popíšou.</p>
 
+<h3>Zvuk a teorie</h3>
+<ul>
+<li><b>Zvuk</b> (klávesa Z): při volbě Světla a Fotonu zní během běhu tón, tím hlasitější, čím
+je v právě skenovaném bodě detektoru jasněji; v tmavém proužku utichne. Čím vyšší kmitočet, tím
+vyšší tón. Při volbě Dopad fotonů cvakne každý dopadající foton. Zvuk lze zapnout i vypnout
+kdykoli, i během běhu; po spuštění programu je vypnutý.</li>
+<li><b>Teorie</b> (klávesa T): přes obrázek vyznačí červené čárky místa detektoru, kde se dráhy
+z obou dírek liší o celý počet vlnových délek (světlé proužky, s tím číslem: 0, ±1, ±2 …),
+a světlejší čárky, kde se liší o polovinu (tmavé proužky). Značky se mění se zvolenými hodnotami;
+do obrázku se nekreslí, kopie i uložený obrázek je neobsahují.</li>
+</ul>
+
 <h3>Ovládání</h3>
 <ul>
 <li><b>Start</b> spustí animaci se zvolenými hodnotami. Během běhu okno nepřijímá žádné povely;
-kliknutí a klávesy se provedou po jeho konci, v pořadí, v jakém přišly.</li>
+kliknutí a klávesy (kromě Z) se provedou po jeho konci, v pořadí, v jakém přišly.</li>
 <li><b>Konec</b> zavře okno a ukončí program.</li>
 <li><b>Rozteč dírek</b>: jak daleko od sebe dírky jsou, od „velká“ po „0“.</li>
 <li><b>Vzdálenost Detektor-Clona</b>: jak daleko za clonou stojí detektor.</li>
@@ -58,6 +70,8 @@ a posuvníkem</td></tr>
 <tr><td><b>Ctrl+plus</b>, <b>Ctrl+minus</b>, <b>Ctrl+0</b></td><td>zvětšení okna po krocích 100, 125,
 150, 175 a 200 %, zmenšení a návrat na 100 %</td></tr>
 <tr><td><b>F1</b></td><td>tato nápověda; <b>Esc</b> ji zavře</td></tr>
+<tr><td><b>Z</b></td><td>zvuk zapnout a vypnout, i během běhu</td></tr>
+<tr><td><b>T</b></td><td>teorie: značky proužků podle vzorce zapnout a vypnout</td></tr>
 <tr><td><b>klávesa nabídky</b>, pravé tlačítko myši</td><td>nabídka s těmito příkazy</td></tr>
 </table>
 )";
