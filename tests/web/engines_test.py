@@ -193,10 +193,18 @@ class EngineChecks:
                 self.assertLess(disagreeing_share(pixels(f"{folder}/chromium.png"),
                                                   pixels(f"{folder}/engine.png")), 0.01)
 
-    def test_the_page_after_a_run_breaks_no_accessibility_rule(self):
-        self.open(slowdown="0")
+    def test_the_page_after_a_run_and_its_help_and_menu_break_no_accessibility_rule(self):
+        browser = self.open(slowdown="0")
         self.make_run("opFoton")
-        self.assertEqual(audit.violations(self.browser), [])
+        self.assertEqual(audit.violations(browser), [])
+        browser.press("F1")
+        browser.wait_for("document.getElementById('help').open")
+        self.assertEqual(audit.violations(browser), [], "with the help open")
+        browser.press("Escape")
+        browser.run("document.getElementById('board').dispatchEvent(new MouseEvent('contextmenu',"
+                    " {bubbles: true, cancelable: true, clientX: 300, clientY: 200}));")
+        browser.wait_for("!document.getElementById('board-menu').hidden")
+        self.assertEqual(audit.violations(browser), [], "with the menu open")
 
 
 class Chromium(EngineChecks, unittest.TestCase):

@@ -2,7 +2,7 @@
 // button, the Menu key, or a long press of a finger opens it. The arrow keys, Home and End move
 // in it, Enter or Space chooses, Esc or a click elsewhere closes it; the focus then goes back
 // where it was.
-function createContextMenu(texts, entries) {
+function createContextMenu(texts, entries, parent) {
     const menu = element("div", { id: "board-menu", role: "menu", "aria-label": texts.boardMenu });
     menu.hidden = true;
     const items = entries.map((entry) => {
@@ -20,7 +20,7 @@ function createContextMenu(texts, entries) {
         menu.append(item);
         return { item, entry };
     });
-    document.body.append(menu);
+    parent.append(menu);
 
     let returnTo = null;
     let longPress = null; // a finger held still on the client area, until it opens the menu

@@ -4,7 +4,8 @@ function createHelpDialog(texts) {
     const dialog = element("dialog", { id: "help", "aria-labelledby": "help-title" });
     const title = element("h1", { id: "help-title" });
     title.textContent = texts.helpTitle;
-    const text = element("div", { class: "help-text" });
+    // Reachable by Tab, so that the arrow and page keys scroll a help longer than the dialog.
+    const text = element("div", { class: "help-text", tabindex: "0" });
     text.innerHTML = texts.help; // the program's own help, from the module
     const row = element("div", { class: "buttons" });
     const close = element("button");

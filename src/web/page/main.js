@@ -10,13 +10,16 @@ async function main() {
     const api = bindModule(module);
     const design = JSON.parse(api.design());
 
-    // The client area is the page's main content; its painted title is its heading too.
-    const client = element("main", { id: "client" });
+    // The client area and the board's menu are the page's main content; the painted title is
+    // its heading too. The menu keeps to the browser's own pixels, outside the scaled area.
+    const content = element("main");
+    const client = element("div", { id: "client" });
     place(client, [0, 0, design.width, design.height]);
     const heading = element("h1", { class: "visually-hidden" });
     heading.textContent = design.labels.find((label) => label.name === "labInterference").caption;
     client.append(heading);
-    document.body.append(client);
+    content.append(client);
+    document.body.append(content);
     document.title = design.title;
 
     const board = createBoard(design, api, createPainter(design), client);
@@ -52,7 +55,7 @@ async function main() {
 
     const commands = createCommands(design, api, board, createHelpDialog(design.texts),
                                     { sound, theory }, describe);
-    const menu = createContextMenu(design.texts, commands.entries);
+    const menu = createContextMenu(design.texts, commands.entries, content);
 
     function handle(input) {
         if (menu.handle(input) || commands.handleKey(input))
