@@ -99,6 +99,10 @@ int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     const int slowdown = argc > 1 ? std::atoi(argv[1]) : 5;
+    if (slowdown < 1) {
+        std::printf("usage: sound_sync_bench [SLOWDOWN]   (1 or more)\n");
+        return 2;
+    }
 
     Log log;
     lumorix::InterferenceWindow window;
@@ -184,6 +188,10 @@ int main(int argc, char* argv[]) {
                             write->wait - Seconds(static_cast<double>(write->total - at) / rate));
         offsets.push_back(Seconds(heardAt - paints[step]).count() * 1000);
         waits.push_back(write->wait.count() * 1000);
+    }
+    if (offsets.empty()) {
+        std::printf("no step's sound recorded: nothing to compare\n");
+        return 1;
     }
     const double medianWait = median(waits);
     std::ranges::sort(offsets);

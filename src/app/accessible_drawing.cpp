@@ -50,10 +50,7 @@ void AccessibleDrawing::describe(std::string_view picture) {
 }
 
 void AccessibleDrawing::updateDescription() {
-    std::string description = picture_;
-    if (soundOn_)
-        description.append(" ").append(soundOnDescription);
-    setAccessibleDescription(qtText(description));
+    setAccessibleDescription(qtText(drawingDescription(picture_, soundOn_)));
 }
 
 } // namespace lumorix

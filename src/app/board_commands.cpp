@@ -62,8 +62,11 @@ BoardCommands addBoardCommands(QWidget& window) {
     commands.leaveFullScreen = addCommand(window, {}, {QKeySequence(Qt::Key_Escape)});
     for (const BoardCommandDesign& design : boardCommandDesigns()) {
         for (QAction* action : window.actions()) {
-            if (action->text() == qtText(design.caption))
-                commands.menu.append(action);
+            if (action->text() != qtText(design.caption))
+                continue;
+            commands.menu.append(action);
+            if (design.neverWaits)
+                commands.neverWaiting.append(action);
         }
     }
     return commands;

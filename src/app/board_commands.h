@@ -24,8 +24,9 @@ struct BoardCommands {
     QAction* leaveFullScreen;
 
     // The drawing board's context menu, in its order: the commands above, as the page's menu
-    // lists them too.
+    // lists them too; and those of them that never wait for a run.
     QList<QAction*> menu;
+    QList<QAction*> neverWaiting;
 };
 
 BoardCommands addBoardCommands(QWidget& window);

@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QScreen>
 #include <type_traits>
 #include <utility>
@@ -72,6 +73,8 @@ void InterferenceWindow::setFatalErrorReporter(FatalErrorReporter reporter) {
 }
 
 void InterferenceWindow::report(const FatalError& error) {
+    // The program ends: nothing goes on sounding under the message.
+    sound_.silence();
     reportFatalError_(error);
 }
 
@@ -129,7 +132,8 @@ void InterferenceWindow::connectCommands() {
     commands_.leaveFullScreen->setEnabled(false);
     // The sound changes nothing that a run reads: it is turned on or off at once, also mid-run.
     connect(commands_.sound, &QAction::triggered, this, guarded([this] { toggleSound(); }));
-    heldInput_->neverHold(commands_.sound);
+    for (const QAction* action : commands_.neverWaiting)
+        heldInput_->neverHold(action);
 }
 
 void InterferenceWindow::Form_Load() {
@@ -165,13 +169,13 @@ void InterferenceWindow::cmdStart_Click() {
 void InterferenceWindow::runExperiment() {
     // Worked out from the random sequence as the run will draw from it, without moving it on.
     const RandomSequence random = board_.random();
+    // However the run ends, even by an exception on its way to the report.
+    const auto runEnds = qScopeGuard([this] { sound_.runEnds(); });
     const std::optional<FatalError> failure = board_.run(fields_, countDuration_, [&] {
-        sound_.runBegins([&] { return soundOfRun(fields_, random, countDuration_); });
+        sound_.runBegins([this, random] { return soundOfRun(fields_, random, countDuration_); });
     });
-    sound_.runEnds();
     if (failure) {
         heldInput_->drop(); // the program ends
-        sound_.silence();
         report(*failure);
         return;
     }

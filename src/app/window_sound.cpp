@@ -34,8 +34,11 @@ void WindowSound::setOn(bool on) {
                 this, [this, attempt, failure] { failed(attempt, failure); }, Qt::QueuedConnection);
         });
     }
-    if (run_)
-        output_->play(run_->sound(), SoundOutput::Clock::now() - run_->start);
+    if (run_) {
+        // Worked out first: how far into the run it joins is told once the sound is ready.
+        RunSound sound = run_->sound();
+        output_->play(std::move(sound), SoundOutput::Clock::now() - run_->start);
+    }
 }
 
 void WindowSound::runBegins(std::function<RunSound()> sound) {

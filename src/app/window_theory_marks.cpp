@@ -23,6 +23,7 @@ void WindowTheoryMarks::paint(QPainter& painter) const {
     QFont font(qtText(substituteFamily(theoryLabelFont.family)));
     font.setPixelSize(theoryLabelFont.pixelSize);
     painter.setFont(font);
+    painter.setPen(QColor::fromRgb(theoryBrightColour));
     for (const TheoryLabel& label : marks_.labels) {
         const Box& box = label.box;
         painter.drawText(QRect(box.left, box.top, box.width, box.height),

@@ -34,13 +34,14 @@ Na konci běhu se části obrázku popíšou.</p>
 <h3>Zvuk a teorie</h3>
 <ul>
 <li><b>Zvuk</b> (klávesa Z): při volbě Světla a Fotonu zní během běhu tón, tím hlasitější, čím
-je v právě skenovaném bodě detektoru jasněji; v tmavém proužku utichne. Čím vyšší kmitočet, tím
-vyšší tón. Při volbě Dopad fotonů cvakne každý dopadající foton. Zvuk lze zapnout i vypnout
-kdykoli, i během běhu; po spuštění programu je vypnutý.</li>
-<li><b>Teorie</b> (klávesa T): přes obrázek vyznačí červené čárky místa detektoru, kde se dráhy
-z obou dírek liší o celý počet vlnových délek (světlé proužky, s tím číslem: 0, ±1, ±2 …),
-a světlejší čárky, kde se liší o polovinu (tmavé proužky). Značky se mění se zvolenými hodnotami;
-do obrázku se nekreslí, kopie i uložený obrázek je neobsahují.</li>
+je v právě snímaném bodě detektoru jasněji; v tmavém proužku utichne. Čím vyšší kmitočet, tím
+vyšší tón. Při volbě Dopad fotonů cvakne každý dopadající foton. Klávesou Z lze zvuk zapnout
+i vypnout kdykoli, i během běhu; po spuštění programu je vypnutý.</li>
+<li><b>Teorie</b> (klávesa T): přes obrázek vyznačí červenými čárkami místa detektoru, kde se
+dráhy z obou dírek liší o celý počet vlnových délek (světlé proužky, s tím číslem: 0, ±1, ±2 …),
+a světlejšími čárkami místa, kde se liší o celý počet vlnových délek a půl (tmavé proužky).
+Značky se mění se zvolenými hodnotami; do obrázku se nekreslí, kopie i uložený obrázek je
+neobsahují.</li>
 </ul>
 
 <h3>Ovládání</h3>

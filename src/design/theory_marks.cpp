@@ -1,11 +1,11 @@
 #include "theory_marks.h"
 
-#include "core/fatal_error.h"
 #include "experiment/apparatus.h"
 #include "experiment/theory_fringes.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace lumorix {
@@ -47,7 +47,7 @@ int labelStep(const std::vector<BrightFringe>& bright) {
 }
 
 double closestBright(const std::vector<BrightFringe>& bright) {
-    double closest = A::wallBottom;
+    double closest = std::numeric_limits<double>::infinity();
     for (std::size_t n = 1; n < bright.size(); ++n)
         closest = std::min(closest, bright[n].row - bright[n - 1].row);
     return closest;
@@ -59,32 +59,22 @@ std::string orderText(int order) {
     return (order > 0 ? "+" : "\u2212") + std::to_string(std::abs(order));
 }
 
-std::optional<double> detectorX(const ParameterFields& fields) {
-    try {
-        return apparatusFor(fields).detectorX;
-    } catch (const FatalError&) {
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 TheoryMarks theoryMarks(const ParameterFields& fields) {
-    const std::optional<double> detector = detectorX(fields);
     const TheoryFringes fringes = theoryFringes(fields);
+    const double detector = fringes.detectorX;
     TheoryMarks marks;
-    if (!detector)
-        return marks;
     if (closestBright(fringes.bright) >= darkMarksFrom) {
         for (const double row : fringes.dark) {
             marks.dark.push_back({patternFrom, patternTo, row});
-            marks.dark.push_back({*detector - darkTick, *detector + darkTick, row});
+            marks.dark.push_back({detector - darkTick, detector + darkTick, row});
         }
     }
     const int labelledEvery = labelStep(fringes.bright);
     for (const BrightFringe& fringe : fringes.bright) {
         marks.bright.push_back({patternFrom, patternTo, fringe.row});
-        marks.bright.push_back({*detector - brightTick, *detector + brightTick, fringe.row});
+        marks.bright.push_back({detector - brightTick, detector + brightTick, fringe.row});
         if (fringe.order % labelledEvery == 0) {
             const int top = static_cast<int>(fringe.row - labelSpacing / 2.0 + 0.5);
             marks.labels.push_back(

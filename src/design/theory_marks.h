@@ -24,8 +24,8 @@ struct TheoryLabel {
 
 // The formula's fringes as both editions mark them over the picture, never in it: where the
 // paths from the two holes differ by a whole number of wavelengths, a line across the pattern,
-// labelled with that number, and a tick across the detector line; where they differ by a half
-// number, lighter ones, left out where the fringes are too close for them.
+// labelled with that number, and a tick across the detector line; where they differ by a whole
+// number and a half, lighter ones, left out where the fringes are too close for them.
 struct TheoryMarks {
     std::vector<TheoryLine> bright;
     std::vector<TheoryLine> dark;

@@ -16,13 +16,13 @@ constexpr std::pair<std::string_view, std::string_view> patternDescriptions[] = 
 };
 
 constexpr BoardCommandDesign boardCommands[] = {
-    {copyPictureCommand, "Ctrl+C", false},
-    {savePictureCommand, "Ctrl+S", false},
-    {cleanBoardCommand, "Ctrl+N", false},
-    {fullScreenCommand, "F11", true},
-    {helpCommand, "F1", false},
-    {soundCommand, "Z", true},
-    {theoryCommand, "T", true},
+    {copyPictureCommand, "Ctrl+C", false, false},
+    {savePictureCommand, "Ctrl+S", false, false},
+    {cleanBoardCommand, "Ctrl+N", false, false},
+    {fullScreenCommand, "F11", true, false},
+    {helpCommand, "F1", false, false},
+    {soundCommand, "Z", true, true},
+    {theoryCommand, "T", true, false},
 };
 
 } // namespace
@@ -37,6 +37,13 @@ std::string fatalErrorMessage(const FatalError& error) {
 
 std::string sliderToolTip(int value) {
     return std::string(sliderName) + ": " + std::to_string(value);
+}
+
+std::string drawingDescription(std::string_view picture, bool soundOn) {
+    std::string description(picture);
+    if (soundOn)
+        description.append(" ").append(soundOnDescription);
+    return description;
 }
 
 std::string finishedRunDescription(std::string_view modeText) {

@@ -31,6 +31,8 @@ std::string finishedRunDescription(std::string_view modeText);
 inline constexpr std::string_view soundOnDescription =
     "Zvuk je zapnutý: během běhu zní tón, tím hlasitější, čím je v právě snímaném bodě detektoru "
     "jasněji; v obrazci dopadů fotonů cvakne každý dopad.";
+// The drawing's description, which says whether the runs are heard.
+std::string drawingDescription(std::string_view picture, bool soundOn);
 
 // Why the sound, once turned on, cannot be heard; each message says once in a session that the
 // program goes on without it.
@@ -53,11 +55,13 @@ inline constexpr std::string_view soundCommand = "Zvuk";
 inline constexpr std::string_view theoryCommand = "Teorie";
 
 // The context menu's entries, in its order: the command's caption, the key that the menu and
-// the help name for it, and whether the entry is one that is on or off.
+// the help name for it, whether the entry is one that is on or off, and whether it is handled at
+// once even during a run, as only a command that changes nothing a run reads may be.
 struct BoardCommandDesign {
     std::string_view caption;
     std::string_view key;
     bool checkable;
+    bool neverWaits;
 };
 std::span<const BoardCommandDesign> boardCommandDesigns();
 

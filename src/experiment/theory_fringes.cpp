@@ -42,6 +42,7 @@ bool scanned(double row) {
 
 TheoryFringes fringesOf(const Apparatus& scene) {
     TheoryFringes fringes;
+    fringes.detectorX = scene.detectorX;
     if (scene.holeOffset == 0 || scene.frequency == 0)
         return fringes;
     const double wavelength = 2 * std::numbers::pi / std::abs(scene.frequency);

@@ -16,11 +16,12 @@ struct BrightFringe {
 
 // Where the formula puts the fringes on the detector line, as rows (y, fractional) of the scanned
 // span 101 to 499, from the top down: bright where the path difference is a whole number of
-// wavelengths, dark where it is a half number. The wavelength is 2π / frequency, the frequency
-// being radians of arrow turn per pixel of path.
+// wavelengths, dark where it is a whole number and a half. The wavelength is 2π / frequency, the
+// frequency being radians of arrow turn per pixel of path.
 struct TheoryFringes {
     std::vector<BrightFringe> bright;
     std::vector<double> dark;
+    double detectorX = 0; // the detector line they lie on
 };
 
 // The fringes for the distance, offset and frequency that the fields hold now. None where there

@@ -301,8 +301,6 @@ std::string pageDesignJson() {
         .value(closeCaption)
         .key("boardMenu")
         .value(boardMenuName)
-        .key("soundOn")
-        .value(soundOnDescription)
         .endObject();
     json.key("commands").beginArray();
     for (const BoardCommandDesign& command : boardCommandDesigns()) {
@@ -313,6 +311,8 @@ std::string pageDesignJson() {
             .value(command.key)
             .key("checkable")
             .value(command.checkable)
+            .key("neverWaits")
+            .value(command.neverWaits)
             .endObject();
     }
     json.endArray();

@@ -183,8 +183,8 @@ EMSCRIPTEN_KEEPALIVE const char* lumorix_failure_message() {
     return handOut(failure ? lumorix::fatalErrorMessage(*failure) : std::string());
 }
 
-EMSCRIPTEN_KEEPALIVE const char* lumorix_drawing_description() {
-    return handOut(page().session.drawingDescription());
+EMSCRIPTEN_KEEPALIVE const char* lumorix_drawing_description(int soundOn) {
+    return handOut(lumorix::drawingDescription(page().session.drawingDescription(), soundOn != 0));
 }
 
 // The bytes the module's heap holds in use, for the test hook.

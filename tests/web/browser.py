@@ -15,8 +15,6 @@ from selenium_page import SeleniumPage
 class Browser(SeleniumPage):
     """One headless Chromium with a fresh profile, closed by close()."""
 
-    name = "chromium"
-
     def __init__(self, width=800, height=600, scale=1, minimum_font_size=None):
         self.scale = scale
         self.profile = tempfile.mkdtemp(prefix="lumorix-chromium-")
@@ -36,10 +34,6 @@ class Browser(SeleniumPage):
         self.driver.set_script_timeout(120)
         # The window's outer size includes no frame when headless, but set the inner size exactly.
         self.emulate(width, height, scale)
-
-    @property
-    def version(self):
-        return self.driver.capabilities["browserVersion"]
 
     def emulate(self, width, height, scale, mobile=False):
         """Makes the page's viewport a screen of that size in CSS pixels and that pixel ratio;

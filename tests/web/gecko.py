@@ -33,7 +33,6 @@ class GeckoError(RuntimeError):
 class Gecko(PageDriver):
     """One headless Firefox with a fresh profile, closed by close()."""
 
-    name = "gecko"
 
     def __init__(self, width=800, height=600, scale=1, minimum_font_size=None):
         self.profile = pathlib.Path(tempfile.mkdtemp(prefix="lumorix-gecko-"))
@@ -52,8 +51,7 @@ class Gecko(PageDriver):
                                                   suppress_origin=True, timeout=180)
         self.next_id = 0
         self.events = []
-        capabilities = self.command("session.new", {"capabilities": {}})["capabilities"]
-        self.version = capabilities["browserVersion"]
+        self.command("session.new", {"capabilities": {}})
         self.command("session.subscribe",
                      {"events": ["log.entryAdded", "network.beforeRequestSent"]})
         self.context = self.command("browsingContext.getTree", {})["contexts"][0]["context"]

@@ -25,8 +25,6 @@ class PageDriver:
     constructor takes the viewport's size in CSS pixels, its pixel ratio and the smallest font
     size that its user allows (None: the browser's default)."""
 
-    name = None
-
     def open(self):
         """Opens the page afresh, a new program, and waits until it is ready for input."""
         self.navigate(PAGE.as_uri())
@@ -63,9 +61,6 @@ class PageDriver:
         """Saves the drawing board, at the page's pixels, as a PNG."""
         data = self.hook("picture()").split(",", 1)[1]
         pathlib.Path(path).write_bytes(base64.b64decode(data))
-
-    def centre_of(self, element_id):
-        return self.run(CENTRE, element_id)
 
     # What each engine provides.
 

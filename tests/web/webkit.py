@@ -48,7 +48,6 @@ class WebKit(SeleniumPage):
     """One MiniBrowser window of the given inner size; GTK's whole-number scale gives the pixel
     ratio, so it is 1 or 2. Closed by close()."""
 
-    name = "webkit"
 
     def __init__(self, width=800, height=600, scale=1, minimum_font_size=None):
         if minimum_font_size:
@@ -69,7 +68,6 @@ class WebKit(SeleniumPage):
         self.service.start()
         self.driver = webdriver.Remote(self.service.service_url, options=options)
         self.driver.set_script_timeout(120)
-        self.version = self.driver.capabilities["browserVersion"]
         self.resize(width, height)
 
     def resize(self, width, height):
@@ -96,6 +94,13 @@ class WebKit(SeleniumPage):
         super().open()
         self.run(WATCH)
         return self
+
+    def screenshot(self, path):
+        # The driver's own never answers with compositing off; the screen is the browser's alone.
+        # What the page last painted reaches it a frame or so later.
+        self.run("return new Promise((done) => requestAnimationFrame(() => setTimeout(done, 100)));")
+        subprocess.run(["import", "-display", self.display, "-window", "root", str(path)],
+                       check=True)
 
     def console_errors(self):
         return self.run("return window.lumorixDriverErrors || [];")

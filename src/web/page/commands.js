@@ -81,8 +81,10 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
             byKey[command]();
             return true;
         },
-        // The sound changes nothing a run reads: its key is the one input that never waits.
-        neverWaits: (input) => input.type === "keydown" && !input.ctrlKey && pressed(input) === "Z",
+        // A command that changes nothing a run reads, as the sound, is handled at once.
+        neverWaits: (input) => input.type === "keydown"
+            && design.commands.some((command) => command.neverWaits
+                                    && command.key === pressed(input)),
         lastCopy: () => lastCopy,
         lastSave: () => lastSave,
     };

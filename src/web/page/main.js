@@ -35,8 +35,7 @@ async function main() {
     const sound = createSound(api, module, player);
     // What the drawing shows, for assistive technology, and whether it is heard.
     function describe() {
-        board.description.textContent = api.drawingDescription()
-            + (sound.isOn() ? ` ${design.texts.soundOn}` : "");
+        board.description.textContent = api.drawingDescription(sound.isOn() ? 1 : 0);
     }
     const markBusy = () => document.documentElement.classList.add("busy");
     const buttons = createButtons(design, client, {
@@ -65,7 +64,8 @@ async function main() {
             return true;
         }
         const handled = [buttons, frames, slider].some((control) => control.handle(input));
-        theory.refresh(); // the settings may have changed
+        if (input.type !== "pointermove")
+            theory.refresh(); // the settings may have changed
         return handled;
     }
     // What happens in a dialog is the dialog's; a pointer is the page's where it meets the

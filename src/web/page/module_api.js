@@ -26,7 +26,7 @@ function bindModule(module) {
         handBackWaitingInput: call("lumorix_hand_back_waiting_input", null, []),
         dropWaitingInput: call("lumorix_drop_waiting_input", null, []),
         failureMessage: call("lumorix_failure_message", "string", []),
-        drawingDescription: call("lumorix_drawing_description", "string", []),
+        drawingDescription: call("lumorix_drawing_description", "string", ["number"]),
         renderSound: call("lumorix_render_sound", "number", ["number"]),
         soundData: call("lumorix_sound_data", "number", []),
         releaseSound: call("lumorix_release_sound", null, []),
