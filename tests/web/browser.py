@@ -54,14 +54,15 @@ class Browser(SeleniumPage):
 
     def requests(self):
         """The URLs the page asked for since the last call, beyond the page itself and data:.
-        The browser's own pages (chrome://, such as a first run's start page loading late) are
-        not the page's and never reach the network."""
+        The browser's own pages (chrome:// and chrome-untrusted://, such as a first run's start
+        page loading late) are not the page's and never reach the network."""
         asked = []
         for entry in self.driver.get_log("performance"):
             message = json.loads(entry["message"])["message"]
             if message["method"] == "Network.requestWillBeSent":
                 url = message["params"]["request"]["url"]
-                if not url.startswith(("data:", "chrome:")) and url != PAGE.as_uri():
+                if (not url.startswith(("data:", "chrome:", "chrome-untrusted:"))
+                        and url != PAGE.as_uri()):
                     asked.append(url)
         return asked
 
