@@ -118,6 +118,7 @@ void InterferenceWindow::connectCommands() {
         {commands_.cleanBoard, &InterferenceWindow::cleanBoard},
         {commands_.fullScreen, &InterferenceWindow::toggleFullScreen},
         {commands_.help, &InterferenceWindow::showHelp},
+        {commands_.sound, &InterferenceWindow::toggleSound},
         {commands_.theory, &InterferenceWindow::toggleTheory},
         {commands_.zoomIn, &InterferenceWindow::zoomIn},
         {commands_.zoomOut, &InterferenceWindow::zoomOut},
@@ -125,15 +126,17 @@ void InterferenceWindow::connectCommands() {
         {commands_.leaveFullScreen, &InterferenceWindow::leaveFullScreen},
     };
     for (const auto& [action, command] : commands) {
-        connect(action, &QAction::triggered, this, [this, command] {
-            heldInput_->whenIdle(guarded([this, command] { (this->*command)(); }));
-        });
+        const auto handler = guarded([this, command] { (this->*command)(); });
+        // A command that changes nothing a run reads, as the sound, takes effect at once.
+        if (commands_.neverWaiting.contains(action)) {
+            heldInput_->neverHold(action);
+            connect(action, &QAction::triggered, this, handler);
+        } else {
+            connect(action, &QAction::triggered, this,
+                    [this, handler] { heldInput_->whenIdle(handler); });
+        }
     }
     commands_.leaveFullScreen->setEnabled(false);
-    // The sound changes nothing that a run reads: it is turned on or off at once, also mid-run.
-    connect(commands_.sound, &QAction::triggered, this, guarded([this] { toggleSound(); }));
-    for (const QAction* action : commands_.neverWaiting)
-        heldInput_->neverHold(action);
 }
 
 void InterferenceWindow::Form_Load() {

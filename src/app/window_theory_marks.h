@@ -1,7 +1,6 @@
 #pragma once
 
 #include "design/theory_marks.h"
-#include "experiment/parameter_fields.h"
 
 #include <QPainter>
 

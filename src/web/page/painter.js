@@ -68,12 +68,9 @@ function createPainter(design) {
             for (let last = first; last < words.length; ++last)
                 factors.push(room / widthOf(words.slice(first, last + 1).join(" ")));
         }
-        for (const condensed of factors.filter((f) => f <= 1).sort((a, b) => b - a)) {
-            const lines = wrap(condensed);
-            if (fits(lines, condensed))
-                return { lines, condensed };
-        }
-        return { lines: [caption], condensed: room / widthOf(caption) };
+        const condensed = factors.filter((f) => f <= 1).sort((a, b) => b - a)
+            .find((factor) => fits(wrap(factor), factor));
+        return { lines: wrap(condensed), condensed };
     }
 
     // Paints values from `from` on, until the list ends or `budget` shapes have been painted
