@@ -3,9 +3,9 @@
 // through the fast path and through the general path. Runs paint over each other on one surface,
 // as in the window; the "cold" fast path starts every run with nothing learnt.
 
+#include "app/canvas/screen_canvas.h"
+#include "app/canvas/screen_runs.h"
 #include "bench_cases.h"
-#include "canvas/screen_canvas.h"
-#include "canvas/screen_runs.h"
 #include "experiment/experiment.h"
 #include "experiment/run_call.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound_device.h"
+#include "sound/sound_device.h"
 
 #include <chrono>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "screen_board.h"
 
 #include "animation_pause.h"
+#include "app/canvas/qt_colour.h"
 #include "busy_cursor.h"
-#include "canvas/qt_colour.h"
 #include "design/window_design.h"
 #include "experiment/experiment.h"
 #include "qt_design.h"

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/canvas/screen_canvas.h"
+#include "app/canvas/screen_surface.h"
 #include "board/board.h"
-#include "canvas/screen_canvas.h"
-#include "canvas/screen_surface.h"
 #include "core/fatal_error.h"
 #include "design/client_scale.h"
 #include "experiment/parameter_fields.h"

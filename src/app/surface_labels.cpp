@@ -1,6 +1,6 @@
 #include "surface_labels.h"
 
-#include "canvas/qt_colour.h"
+#include "app/canvas/qt_colour.h"
 #include "qt_design.h"
 
 #include <QPaintEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "board/label_board.h"
 #include "design/client_scale.h"
-#include "design/label_board.h"
 
 #include <QImage>
 #include <QLabel>

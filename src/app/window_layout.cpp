@@ -1,7 +1,7 @@
 #include "window_layout.h"
 
 #include "accessible_window.h"
-#include "canvas/qt_colour.h"
+#include "app/canvas/qt_colour.h"
 #include "design/window_design.h"
 #include "qt_design.h"
 #include "slowdown_slider.h"

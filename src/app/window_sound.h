@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound_output.h"
+#include "sound/sound_output.h"
 
 #include <QObject>
 #include <functional>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "board/label_board.h"
 #include "board_history.h"
 #include "core/random_sequence.h"
-#include "design/label_board.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "board/label_board.h"
 #include "canvas/canvas.h"
-#include "design/label_board.h"
 
 #include <cstddef>
 #include <span>

@@ -1,13 +1,13 @@
 #include "page_design.h"
 
+#include "board/label_board.h"
 #include "canvas/colour.h"
 #include "design/help_text.h"
-#include "design/label_board.h"
+#include "design/page_texts.h"
 #include "design/theory_marks.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
 #include "display_list.h"
-#include "page_texts.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,5 +1,5 @@
 #include "app/pulse_sound_device.h"
-#include "recording_sound_device.h"
+#include "sound/recording_sound_device.h"
 #include "window_fixture.h"
 
 #include <QAccessible>

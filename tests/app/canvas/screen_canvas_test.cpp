@@ -1,5 +1,5 @@
-#include "canvas/screen_canvas.h"
-#include "canvas/screen_runs.h"
+#include "app/canvas/screen_canvas.h"
+#include "app/canvas/screen_runs.h"
 #include "experiment/experiment.h"
 #include "fuzz/run_seed.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "design/window_design.h"
 #include "experiment/scene_labels.h"
-#include "window_design.h"
 
 #include <cstddef>
 #include <span>

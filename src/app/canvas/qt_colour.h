@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour.h"
+#include "canvas/colour.h"
 
 #include <QColor>
 #include <QRgb>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/sound_output.h"
+#include "sound/sound_output.h"
 #include "sound/synthesiser.h"
 
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "canvas/screen_surface.h"
+#include "app/canvas/screen_surface.h"
 
 #include <gtest/gtest.h>
 

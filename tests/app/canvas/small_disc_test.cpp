@@ -1,4 +1,4 @@
-#include "canvas/small_disc.h"
+#include "app/canvas/small_disc.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "canvas/pixel_stamps.h"
-#include "canvas/qt_colour.h"
-#include "canvas/qt_pen.h"
-#include "canvas/screen_runs.h"
+#include "app/canvas/pixel_stamps.h"
+#include "app/canvas/qt_colour.h"
+#include "app/canvas/qt_pen.h"
+#include "app/canvas/screen_runs.h"
 
 #include <QImage>
 #include <QPainter>

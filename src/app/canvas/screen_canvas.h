@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas.h"
+#include "canvas/canvas.h"
 #include "pixel_stamps.h"
 #include "screen_surface.h"
 

@@ -1,4 +1,4 @@
-#include "design/label_board.h"
+#include "board/label_board.h"
 #include "experiment/experiment.h"
 #include "experiment/run_call.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "canvas/screen_canvas.h"
-#include "canvas/screen_surface.h"
+#include "app/canvas/screen_canvas.h"
+#include "app/canvas/screen_surface.h"
 #include "design/window_design.h"
 #include "experiment/pause.h"
 #include "experiment/scene_labels.h"
