@@ -2,7 +2,6 @@
 
 #include "design/window_design.h"
 #include "design/window_texts.h"
-#include "experiment/experiment.h"
 #include "experiment/pace.h"
 #include "sound/synthesiser.h"
 
@@ -93,18 +92,12 @@ bool PageSession::start(PageTime now) {
 
 void PageSession::makeRun() {
     PlayedRun& run = *run_;
-    try {
-        run.failure = runExperiment(stream_, run.fields, stream_, stream_);
-    } catch (...) {
-        run.failure = unexpectedFailure(std::current_exception());
-    }
+    run.failure = stream_.run(run.fields);
     // The labels a run moved reach the picture together, when its last step is shown.
     run.drawing.paintLabelChanges(board_.labels(), board_.labels().commit());
     run.segmentEnds.push_back(run.drawing.size());
-    if (tracing_ && run.failure) {
-        trace_.append("fatal " + std::to_string(run.failure->number()) + ' ' +
-                      run.failure->description() + '\n');
-    }
+    if (tracing_ && run.failure)
+        trace_.append(toText(*run.failure)).push_back('\n');
 }
 
 PageSession::Progress PageSession::advance(PageTime now) {
