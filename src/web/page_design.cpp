@@ -1,5 +1,6 @@
 #include "page_design.h"
 
+#include "board/board.h"
 #include "board/label_board.h"
 #include "canvas/colour.h"
 #include "design/command_table.h"
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace lumorix {
 
@@ -238,6 +240,12 @@ void writeLines(JsonWriter& json, std::string_view name, const std::vector<Theor
     json.endArray();
 }
 
+constexpr std::pair<std::string_view, Board::RedrawStep> redrawSteps[] = {
+    {"begin", Board::RedrawStep::begin},
+    {"drawRun", Board::RedrawStep::drawRun},
+    {"show", Board::RedrawStep::show},
+};
+
 // The commands that the page carries out, in the table's order, by their names.
 void writeCommands(JsonWriter& json) {
     json.key("commands").beginArray();
@@ -307,6 +315,11 @@ std::string pageDesignJson() {
             .value(record.perBox)
             .endObject();
     }
+    json.endObject();
+    // The codes by which the module names the redraw's steps.
+    json.key("redrawSteps").beginObject();
+    for (const auto& [name, step] : redrawSteps)
+        json.key(name).value(static_cast<int>(step));
     json.endObject();
     json.key("texts")
         .beginObject()
