@@ -2,24 +2,31 @@
 
 #include "qt_design.h"
 
+#include <algorithm>
+
 namespace lumorix {
 
 namespace {
 
-// The platform's own keys for a command, beside those of the table.
-constexpr EnumTable<BoardCommand, QKeySequence::StandardKey> platformKeys{{
+// The platform's own keys for the commands that it has keys for, beside those of the table.
+struct PlatformKey {
+    BoardCommand command;
+    QKeySequence::StandardKey key;
+};
+constexpr PlatformKey platformKeys[] = {
     {BoardCommand::copyPicture, QKeySequence::Copy},
     {BoardCommand::savePicture, QKeySequence::Save},
     {BoardCommand::cleanBoard, QKeySequence::New},
     {BoardCommand::fullScreen, QKeySequence::FullScreen},
-    {BoardCommand::leaveFullScreen, QKeySequence::UnknownKey},
     {BoardCommand::zoomIn, QKeySequence::ZoomIn},
     {BoardCommand::zoomOut, QKeySequence::ZoomOut},
-    {BoardCommand::resetZoom, QKeySequence::UnknownKey},
     {BoardCommand::help, QKeySequence::HelpContents},
-    {BoardCommand::sound, QKeySequence::UnknownKey},
-    {BoardCommand::theory, QKeySequence::UnknownKey},
-}};
+};
+
+QKeySequence::StandardKey platformKey(BoardCommand command) {
+    const auto found = std::ranges::find(platformKeys, command, &PlatformKey::command);
+    return found == std::ranges::end(platformKeys) ? QKeySequence::UnknownKey : found->key;
+}
 
 // The key that the menu and the help name comes first, and so the menu shows it, unless the
 // platform has it among its own.
@@ -39,7 +46,7 @@ BoardCommands addBoardCommands(QWidget& window) {
     BoardCommands commands{};
     for (const auto& [command, design] : boardCommands()) {
         auto* action = new QAction(qtText(design.caption), &window);
-        action->setShortcuts(keys(design, platformKeys[command]));
+        action->setShortcuts(keys(design, platformKey(command)));
         action->setCheckable(design.checkable);
         window.addAction(action);
         commands.actions.at(static_cast<std::size_t>(command)) = action;
