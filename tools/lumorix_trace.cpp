@@ -4,7 +4,6 @@
 // state, and prints every call the runs make, one per line, as it is made. Nothing waits and
 // nothing is drawn.
 
-#include "experiment/experiment.h"
 #include "experiment/run_call.h"
 
 #include <charconv>
@@ -45,15 +44,10 @@ int main(int argc, char* argv[]) {
                                   [](const lumorix::RunCall& call) { printLine(toText(call)); });
 
     std::optional<lumorix::FatalError> failure;
-    for (int run = 0; run < runs && !failure; ++run) {
-        try {
-            failure = lumorix::runExperiment(stream, fields, stream, stream);
-        } catch (...) {
-            failure = lumorix::unexpectedFailure(std::current_exception());
-        }
-    }
+    for (int run = 0; run < runs && !failure; ++run)
+        failure = stream.run(fields);
     if (failure) {
-        printLine("fatal " + std::to_string(failure->number()) + ' ' + failure->description());
+        printLine(toText(*failure));
         return 1;
     }
     return 0;

@@ -15,21 +15,7 @@ constexpr std::pair<std::string_view, std::string_view> patternDescriptions[] = 
           "dopadá."},
 };
 
-constexpr BoardCommandDesign boardCommands[] = {
-    {copyPictureCommand, "Ctrl+C", false, false},
-    {savePictureCommand, "Ctrl+S", false, false},
-    {cleanBoardCommand, "Ctrl+N", false, false},
-    {fullScreenCommand, "F11", true, false},
-    {helpCommand, "F1", false, false},
-    {soundCommand, "Z", true, true},
-    {theoryCommand, "T", true, false},
-};
-
 } // namespace
-
-std::span<const BoardCommandDesign> boardCommandDesigns() {
-    return boardCommands;
-}
 
 std::string fatalErrorMessage(const FatalError& error) {
     return "Chyba za běhu číslo " + std::to_string(error.number()) + ":\n" + error.description();

@@ -2,7 +2,6 @@
 
 #include "core/fatal_error.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -44,26 +43,6 @@ inline constexpr std::string_view noSoundLibraryMessage =
     "pokračuje bez zvuku.";
 inline constexpr std::string_view soundDeviceLostMessage =
     "Zvukové zařízení přestalo přehrávat. Program pokračuje bez zvuku.";
-
-// The commands of the drawing board's context menu, in its order, and the keys beside them.
-inline constexpr std::string_view copyPictureCommand = "Kopírovat obrázek";
-inline constexpr std::string_view savePictureCommand = "Uložit obrázek…";
-inline constexpr std::string_view cleanBoardCommand = "Nový obrazec";
-inline constexpr std::string_view fullScreenCommand = "Celá obrazovka";
-inline constexpr std::string_view helpCommand = "Nápověda";
-inline constexpr std::string_view soundCommand = "Zvuk";
-inline constexpr std::string_view theoryCommand = "Teorie";
-
-// The context menu's entries, in its order: the command's caption, the key that the menu and
-// the help name for it, whether the entry is one that is on or off, and whether it is handled at
-// once even during a run, as only a command that changes nothing a run reads may be.
-struct BoardCommandDesign {
-    std::string_view caption;
-    std::string_view key;
-    bool checkable;
-    bool neverWaits;
-};
-std::span<const BoardCommandDesign> boardCommandDesigns();
 
 // Saving the picture: the dialog's title, the file type it offers, the name it proposes for a
 // picture saved at a time given as "YYYY-MM-DD-hhmm", and the message when the file cannot be

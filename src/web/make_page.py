@@ -3,13 +3,16 @@
 style, its script, the module with its wasm and the fonts it needs, cut to the letters that
 Czech texts use and inlined as WOFF2. The script's files, each a room of the page, are joined in
 the order given into one function of their own, so that the page adds nothing to the browser's
-global names but for what it means to.
+global names but for what it means to. Before them stands the module's interface, read from the
+header that declares it, for the script to bind.
 
-usage: make_page.py OUTPUT TEMPLATE STYLE MODULE WASM FONT_DIR SCRIPT...
+usage: make_page.py OUTPUT TEMPLATE STYLE MODULE WASM FONT_DIR INTERFACE SCRIPT...
 """
 
 import base64
 import io
+import json
+import re
 import sys
 
 from fontTools import subset
@@ -82,10 +85,32 @@ def ofl_text():
     return "\n".join(lines).replace("--", "- -")
 
 
+def module_interface(header):
+    """The functions that the header declares, each as its name, and its result and parameters as
+    the module's cwrap takes them: a text is a string, a pointer or a number a number, and a
+    function that gives nothing gives null."""
+    def type_of(declared):
+        declared = declared.strip()
+        return None if declared == "void" else "string" if declared == "const char*" else "number"
+
+    declarations = "\n".join(line for line in header.splitlines()
+                             if not line.lstrip().startswith(("//", "#")))
+    functions = []
+    for result, name, parameters in re.findall(r"([^;{}]+?)\s+(lumorix_\w+)\(([^)]*)\);",
+                                               declarations):
+        functions.append([name, type_of(result), [type_of(parameter.strip().rsplit(" ", 1)[0])
+                                                  for parameter in parameters.split(",")
+                                                  if parameter.strip()]])
+    if not functions:
+        sys.exit("the module's interface declares no function")
+    return functions
+
+
 def main():
-    output, template, style, module, wasm, font_dir, *scripts = sys.argv[1:]
+    output, template, style, module, wasm, font_dir, interface, *scripts = sys.argv[1:]
     read = lambda path: open(path, encoding="utf-8").read()
-    script = "\n".join(read(path) for path in scripts)
+    script = (f"const moduleInterface = {json.dumps(module_interface(read(interface)))};\n\n"
+              + "\n".join(read(path) for path in scripts))
     parts = {
         "<!--@FONT_LICENCE@-->": f"<!--\n{LICENCE}\n\n{ofl_text()}\n-->",
         "@FONT_FACES@": font_faces(font_dir),

@@ -1,7 +1,9 @@
 #include "page_design.h"
 
+#include "board/board.h"
 #include "board/label_board.h"
 #include "canvas/colour.h"
+#include "design/command_table.h"
 #include "design/help_text.h"
 #include "design/page_texts.h"
 #include "design/theory_marks.h"
@@ -11,6 +13,7 @@
 
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace lumorix {
 
@@ -237,6 +240,40 @@ void writeLines(JsonWriter& json, std::string_view name, const std::vector<Theor
     json.endArray();
 }
 
+constexpr std::pair<std::string_view, Board::RedrawStep> redrawSteps[] = {
+    {"begin", Board::RedrawStep::begin},
+    {"drawRun", Board::RedrawStep::drawRun},
+    {"show", Board::RedrawStep::show},
+};
+
+// The commands that the page carries out, in the table's order, by their names.
+void writeCommands(JsonWriter& json) {
+    json.key("commands").beginArray();
+    for (const auto& [command, design] : boardCommands()) {
+        if (design.onPage == OnPage::browsers)
+            continue;
+        json.beginObject()
+            .key("name")
+            .value(design.name)
+            .key("caption")
+            .value(design.caption)
+            .key("keys")
+            .beginArray()
+            .value(design.key);
+        if (!design.otherKey.empty())
+            json.value(design.otherKey);
+        json.endArray()
+            .key("takesKey")
+            .value(design.onPage == OnPage::commandAndKey)
+            .key("checkable")
+            .value(design.checkable)
+            .key("neverWaits")
+            .value(design.neverWaits)
+            .endObject();
+    }
+    json.endArray();
+}
+
 } // namespace
 
 std::string pageDesignJson() {
@@ -279,6 +316,11 @@ std::string pageDesignJson() {
             .endObject();
     }
     json.endObject();
+    // The codes by which the module names the redraw's steps.
+    json.key("redrawSteps").beginObject();
+    for (const auto& [name, step] : redrawSteps)
+        json.key(name).value(static_cast<int>(step));
+    json.endObject();
     json.key("texts")
         .beginObject()
         .key("drawingName")
@@ -302,20 +344,7 @@ std::string pageDesignJson() {
         .key("boardMenu")
         .value(boardMenuName)
         .endObject();
-    json.key("commands").beginArray();
-    for (const BoardCommandDesign& command : boardCommandDesigns()) {
-        json.beginObject()
-            .key("caption")
-            .value(command.caption)
-            .key("key")
-            .value(command.key)
-            .key("checkable")
-            .value(command.checkable)
-            .key("neverWaits")
-            .value(command.neverWaits)
-            .endObject();
-    }
-    json.endArray();
+    writeCommands(json);
     json.endObject();
     return json.text();
 }

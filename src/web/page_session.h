@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumorix {
@@ -75,19 +76,19 @@ public:
     bool showAt(double pixelRatio);
     double pixelRatio() const { return board_.pixelRatio(); }
     bool redrawing() const { return board_.redrawing(); }
-    // The next part of the redraw under way, for the page to paint aside: `begin` a blank
-    // picture at redrawPixelRatio() and paint the board as at start-up on it; paint a `run` on
-    // it; or `show` it, now complete, in place of the board. `none` when no redraw is under way.
-    enum class RedrawPart { none, begin, run, show };
-    RedrawPart nextRedrawPart();
+    // The next step of the redraw under way, carried out for the page to paint aside: `begin`
+    // a blank picture at redrawPixelRatio() and paint the board as at start-up on it; paint a
+    // run on it (`drawRun`); or `show` it, now complete, in place of the board. None when no
+    // redraw is under way.
+    std::optional<Board::RedrawStep> nextRedrawStep();
     double redrawPixelRatio() const { return board_.redrawPixelRatio(); }
-    // What to paint of the latest part of a redraw, or of a clean board, until the next.
+    // What to paint of the latest step of a redraw, or of a clean board, until the next.
     std::span<const float> boardPaint() const { return redrawn_.values(); }
 
-    // Input that the page holds, by its ticket: handed back when the board is idle, in order.
+    // Input that waits, as the page's text of it: handed back when the board is idle, in order.
     bool inputMustWait() const { return queue_.mustWait(board_.busy()); }
-    void holdInput(int ticket) { queue_.arrive(ticket, true); }
-    void handleWaitingInput(const std::function<void(int)>& handle);
+    void holdInput(std::string input) { queue_.arrive(std::move(input), true); }
+    void handleWaitingInput(const std::function<void(const std::string&)>& handle);
     void dropWaitingInput() { queue_.drop(); }
 
     // Keeps the calls of the runs from now on as the lines of a trace, for the page's test hook.
@@ -122,7 +123,7 @@ private:
     std::optional<PlayedRun> run_;
     DisplayList redrawn_;
     std::vector<float> sound_;
-    InputQueue<int> queue_;
+    InputQueue<std::string> queue_;
     std::string description_;
     bool tracing_ = false;
     std::string trace_;

@@ -165,5 +165,18 @@ TEST(Experiment, ADetectorOnTheWallDividesByZeroLevelWithAHole) {
     EXPECT_EQ(script.back(), "setDrawWidth 2");
 }
 
+TEST(Experiment, ARunOnAStreamReportsAnyExceptionAsAFatalErrorThatEndsItsTrace) {
+    RandomSequence random;
+    std::size_t calls = 0;
+    RunCallStream stream(random, [&calls](const RunCall&) {
+        if (++calls == 100)
+            throw std::bad_alloc();
+    });
+    const std::optional<FatalError> failure = stream.run(impactMode);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(toText(*failure), "fatal 7 Nedostatek paměti");
+    EXPECT_EQ(calls, 100u) << "the run went no further";
+}
+
 } // namespace
 } // namespace lumorix

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,10 +48,10 @@ struct Page {
     std::vector<float> redraw() {
         std::vector<float> aside;
         for (;;) {
-            const PageSession::RedrawPart part = session.nextRedrawPart();
-            if (part == PageSession::RedrawPart::begin)
+            const std::optional<Board::RedrawStep> step = session.nextRedrawStep();
+            if (step == Board::RedrawStep::begin)
                 aside.clear();
-            if (part == PageSession::RedrawPart::show || part == PageSession::RedrawPart::none)
+            if (!step || step == Board::RedrawStep::show)
                 return aside;
             aside.insert(aside.end(), session.boardPaint().begin(), session.boardPaint().end());
         }
@@ -102,7 +103,7 @@ TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedOnceTheRunInProgressHasEnded) 
     ASSERT_TRUE(page.session.start(0ms));
     page.advance(0ms);
     page.session.showAt(1.5);
-    EXPECT_EQ(page.session.nextRedrawPart(), PageSession::RedrawPart::none)
+    EXPECT_EQ(page.session.nextRedrawStep(), std::nullopt)
         << "the run goes on at the ratio it began with";
     for (auto progress = page.advance(150ms); progress.nextStep;
          progress = page.advance(*progress.nextStep)) {
@@ -113,17 +114,21 @@ TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedOnceTheRunInProgressHasEnded) 
 }
 
 TEST(PageSession, InputThatArrivesWhileTheBoardIsBusyIsHandedBackInOrderWhenItIsIdle) {
+    // Input as the page writes it, whole, Czech letters included.
+    const std::string key = R"({"type":"keydown","key":"ž","shiftKey":false})";
+    const std::string start = R"({"type":"click","target":[1,0,1],"clientX":570.5})";
+    const std::string keyAfter = R"({"type":"keydown","key":"T"})";
     Page page;
-    std::vector<int> handled;
-    const auto handle = [&](int ticket) {
-        handled.push_back(ticket);
-        if (ticket == 2) // a Start
+    std::vector<std::string> handled;
+    const auto handle = [&](const std::string& input) {
+        handled.push_back(input);
+        if (input == start)
             page.session.start(0ms);
     };
     ASSERT_TRUE(page.session.start(0ms));
-    for (const int ticket : {1, 2, 3}) {
+    for (const std::string& input : {key, start, keyAfter}) {
         ASSERT_TRUE(page.session.inputMustWait());
-        page.session.holdInput(ticket);
+        page.session.holdInput(input);
     }
     page.session.handleWaitingInput(handle);
     EXPECT_TRUE(handled.empty()) << "the run is still playing";
@@ -131,7 +136,8 @@ TEST(PageSession, InputThatArrivesWhileTheBoardIsBusyIsHandedBackInOrderWhenItIs
          progress = page.advance(*progress.nextStep)) {
     }
     page.session.handleWaitingInput(handle);
-    EXPECT_EQ(handled, (std::vector<int>{1, 2})) << "the Start began a run: 3 waits for it";
+    EXPECT_EQ(handled, (std::vector<std::string>{key, start}))
+        << "the Start began a run: the last key waits for it";
     EXPECT_TRUE(page.session.inputMustWait());
 }
 

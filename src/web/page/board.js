@@ -34,10 +34,11 @@ function createBoard(design, api, painter, client) {
     // each slice paints as many shapes as kept the slices before it near the target, its
     // rasterising forced at its end; it takes a few more after a quick slice, and far fewer
     // after a slow one.
+    const steps = design.redrawSteps; // the codes of the redraw's steps
     const sliceTarget = 12; // milliseconds, far enough below the 50 that a busy machine may cost
     let shapesASlice = 200;
     let aside = null; // the canvas being drawn, and its context
-    let part = null; // the part being painted: its list and how far it has been painted
+    let step = null; // the step being painted: its list and how far it has been painted
     let slicing = false;
     let whenShown = () => {};
     let redrawsShown = 0;
@@ -46,26 +47,26 @@ function createBoard(design, api, painter, client) {
         const started = performance.now();
         let shapes = shapesASlice;
         while (shapes > 0) {
-            if (!part) {
-                const next = api.nextRedrawPart();
-                if (next === api.redrawParts.none || next === api.redrawParts.show) {
-                    if (next === api.redrawParts.show)
+            if (!step) {
+                const next = api.nextRedrawStep();
+                if (next !== steps.begin && next !== steps.drawRun) {
+                    if (next === steps.show)
                         showAside();
                     aside = null;
                     slicing = false;
                     whenShown();
                     return;
                 }
-                if (next === api.redrawParts.begin)
+                if (next === steps.begin)
                     aside = blankCanvas(api.redrawRatio());
-                part = { list: api.paintList(), at: 0 };
+                step = { list: api.paintList(), at: 0 };
             }
-            const { at, painted } = painter.paint(aside.context, api.values(part.list), part.at,
+            const { at, painted } = painter.paint(aside.context, api.values(step.list), step.at,
                                                   shapes);
-            part.at = at;
+            step.at = at;
             shapes -= painted;
-            if (part.at >= part.list.size)
-                part = null;
+            if (step.at >= step.list.size)
+                step = null;
         }
         aside.context.getImageData(0, 0, 1, 1);
         const took = performance.now() - started;
@@ -95,7 +96,7 @@ function createBoard(design, api, painter, client) {
         showAt(ratio) {
             if (api.showAt(ratio)) {
                 aside = null;
-                part = null;
+                step = null;
             }
             this.drawAfresh();
         },

@@ -1,5 +1,6 @@
 // The page: the window's controls, built from the module's design; the drawing board, painted
-// from the module's display lists; and the input, which waits while the board is busy.
+// from the module's display lists; and the input, which waits while the board is busy. Once the
+// page is ready for input, gives its parts.
 async function main() {
     // The module's wasm is in the page, so it is handed over rather than fetched.
     const wasm = document.getElementById("wasm");
@@ -125,14 +126,13 @@ async function main() {
     });
     focusOn(buttons.first());
 
-    const hook = installTestHook(design, api, { player, ending, board, commands, sound });
-    if (typeof extendTestHook === "function")
-        extendTestHook(hook, design, module);
-    board.whenShown(() => {
+    await new Promise((ready) => board.whenShown(() => {
         boardMayBeIdle();
-        document.documentElement.dataset.ready = String(performance.now());
         board.whenShown(boardMayBeIdle);
-    });
+        ready();
+    }));
+    return { design, module, api, player, ending, board, commands, sound };
 }
 
-main();
+// The page's parts, once it is ready for input.
+const page = main();
