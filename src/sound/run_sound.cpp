@@ -3,8 +3,7 @@
 #include "core/fatal_error.h"
 #include "experiment/apparatus.h"
 #include "experiment/detector_scan.h"
-#include "experiment/intensity_model.h"
-#include "experiment/pattern_plot.h"
+#include "experiment/row_numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,23 +57,19 @@ double toneFrequency(double frequency) {
 }
 
 RunSound soundOfRun(const ParameterFields& fields, RandomSequence random,
-                    std::chrono::nanoseconds countDuration) {
+                    std::chrono::nanoseconds countDuration, const RunStates& states) {
     RunSound sound{lowestTone, {}};
     std::vector<double> plotted;
     try {
-        const Apparatus scene = apparatusFor(fields);
+        const Apparatus scene = apparatusFor(fields, states);
         sound.toneFrequency = toneFrequency(scene.frequency);
         const bool impact = displayMode(fields) == DisplayMode::impact;
         for (int scanStep = 1; scanStep <= scanSteps; ++scanStep) {
-            const ScanPoint point = scanPointAt(scanStep);
-            const double raw = phasorIntensity(scene, point);
-            const Envelopes envelopes = envelopesAt(scene, point.scanY);
-            const int dots = impact ? impactDotCount(raw, envelopes) : 0;
-            const double intensity = impact ? 0 : scaleForDisplayMode(fields, raw, envelopes);
+            const RowNumbers row = rowNumbers(fields, scene, scanPointAt(scanStep));
             const auto duration = pauseDuration(delayCount(fields), countDuration);
             sound.steps.push_back({duration, 0, std::min(duration, maxToneRamp),
-                                   clicksOfDots(dots, duration, random)});
-            plotted.push_back(intensity);
+                                   clicksOfDots(row.impactDots, duration, random)});
+            plotted.push_back(impact ? 0 : row.plotted);
         }
     } catch (const FatalError&) {
         // The run ends where it fails, and its sound with it.

@@ -79,13 +79,20 @@ bool PageSession::setFieldText(ParameterField field, std::string text) {
     return true;
 }
 
+bool PageSession::setRunStates(const RunStates& states) {
+    if (busy())
+        return false;
+    states_ = states;
+    return true;
+}
+
 bool PageSession::start(PageTime now) {
     if (busy())
         return false;
-    run_.emplace(fields_);
-    board_.runBegins(fields_);
+    run_.emplace(fields_, states_);
+    board_.runBegins(fields_, states_);
     // Worked out before the run draws its impacts, from the random sequence as it stands.
-    run_->sound = soundOfRun(fields_, board_.random());
+    run_->sound = soundOfRun(fields_, board_.random(), pauseCountDuration, states_);
     makeRun();
     run_->pauseEnd = now;
     return true;
@@ -94,7 +101,7 @@ bool PageSession::start(PageTime now) {
 void PageSession::makeRun() {
     PlayedRun& run = *run_;
     try {
-        run.failure = runExperiment(stream_, run.fields, stream_, stream_);
+        run.failure = runExperiment(stream_, run.fields, stream_, stream_, run.states);
     } catch (...) {
         run.failure = unexpectedFailure(std::current_exception());
     }

@@ -58,6 +58,24 @@ TEST(RunSound, TheToneFollowsTheBarsTheRunDraws) {
     }
 }
 
+TEST(RunSound, WithAHoleCoveredOrTheDetectorOnTheToneFollowsTheOutlineAndNoLightIsSilent) {
+    const ParameterTexts light("200", "15", "2", "0", "1");
+    for (const RunStates states : {RunStates{true, false, false}, RunStates{false, false, true}}) {
+        const RunSound sound = soundOfRun(light, RandomSequence(), pauseCountDuration, states);
+        const std::vector<PlottedStep> plotted = plottedRun(light, RandomSequence(), states);
+        expectStepsLastTheirPauses(sound, plotted);
+        std::vector<double> levels, outline;
+        for (std::size_t step = 0; step < plotted.size(); ++step) {
+            levels.push_back(sound.steps[step].toneLevel);
+            outline.push_back(plotted[step].bar.value());
+        }
+        EXPECT_GE(correlation(levels, outline), 0.99);
+    }
+    for (const StepSound& step :
+         soundOfRun(light, RandomSequence(), pauseCountDuration, {true, true, false}).steps)
+        ASSERT_EQ(step.toneLevel, 0);
+}
+
 TEST(RunSound, ImpactModeClicksOncePerDotWhenItsRandomNumberSays) {
     // The program's one sequence, carried from run to run; the sound takes a copy of it.
     RandomSequence random;
