@@ -28,6 +28,9 @@ struct ScanPoint {
 };
 
 ScanPoint scanPointAt(int scanStep);
+inline ScanPoint scanPointOfRow(int scanY) {
+    return scanPointAt(Apparatus::wallBottom - scanY);
+}
 
 // The straight distance in pixels from the hole at holeY to the point of the detector line on
 // row scanY, and the turn of that hole's arrow there in radians: the path length times the

@@ -32,16 +32,22 @@ std::vector<std::chrono::microseconds> clicksOfDots(int dots, std::chrono::milli
     return clicks;
 }
 
+// A value's level relative to the greatest of the run.
+float levelOf(double value, double greatest) {
+    const auto level =
+        greatest > 0 ? static_cast<float>(std::clamp(value / greatest, 0.0, 1.0)) : 0.0f;
+    return level < silentBelow ? 0.0f : level;
+}
+
+template <typename Values> double greatestOf(const Values& values) {
+    return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
+}
+
 // Levels relative to the brightest point of the run.
 void setToneLevels(std::vector<StepSound>& steps, const std::vector<double>& plotted) {
-    const double brightest =
-        plotted.empty() ? 0 : *std::max_element(plotted.begin(), plotted.end());
-    for (std::size_t step = 0; step < steps.size(); ++step) {
-        const auto level = brightest > 0
-                               ? static_cast<float>(std::clamp(plotted[step] / brightest, 0.0, 1.0))
-                               : 0.0f;
-        steps[step].toneLevel = level < silentBelow ? 0.0f : level;
-    }
+    const double brightest = greatestOf(plotted);
+    for (std::size_t step = 0; step < steps.size(); ++step)
+        steps[step].toneLevel = levelOf(plotted[step], brightest);
 }
 
 } // namespace
@@ -76,6 +82,21 @@ RunSound soundOfRun(const ParameterFields& fields, RandomSequence random,
     }
     setToneLevels(sound.steps, plotted);
     return sound;
+}
+
+float rowLoudness(const ParameterFields& fields, const RunStates& states, int row) {
+    if (row < topScanRow || row > bottomScanRow)
+        return 0;
+    const RunSound sound = soundOfRun(fields, RandomSequence(), pauseCountDuration, states);
+    const auto step = static_cast<std::size_t>(scanPointOfRow(row).scanStep - 1);
+    if (step >= sound.steps.size())
+        return 0;
+    if (displayMode(fields) != DisplayMode::impact)
+        return sound.steps[step].toneLevel;
+    std::vector<std::size_t> clicks;
+    for (const StepSound& heard : sound.steps)
+        clicks.push_back(heard.clicks.size());
+    return levelOf(static_cast<double>(clicks[step]), static_cast<double>(greatestOf(clicks)));
 }
 
 } // namespace lumorix

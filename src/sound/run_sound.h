@@ -49,4 +49,10 @@ RunSound soundOfRun(const ParameterFields& fields, RandomSequence random,
                     std::chrono::nanoseconds countDuration = pauseCountDuration,
                     const RunStates& states = {});
 
+// How loud a run of these settings is on a scan row, from 0 to 1, for a short tone at one point:
+// the tone's level there in light and photon mode; in impact mode, where the run clicks, the
+// row's share of the most clicks that any row of the run makes. 0 for a row the run does not
+// reach.
+float rowLoudness(const ParameterFields& fields, const RunStates& states, int row);
+
 } // namespace lumorix
