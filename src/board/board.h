@@ -33,9 +33,10 @@ public:
     bool busy() const { return running_ || redraw_.has_value(); }
     bool running() const { return running_; }
 
-    // A run begins on the board, which keeps it, whether it finishes or fails; and it ends.
-    // A redraw that a change of ratio during the run asked for begins at its end.
-    void runBegins(const ParameterFields& fields);
+    // A run begins on the board, which keeps its fields and states, whether it finishes or
+    // fails; and it ends. A redraw that a change of ratio during the run asked for begins at its
+    // end.
+    void runBegins(const ParameterFields& fields, const RunStates& states = {});
     void runEnds();
 
     // The board is clean again, with the canvas as the runs left it; the random sequence goes

@@ -2,6 +2,7 @@
 
 #include "design/window_design.h"
 #include "experiment/parameter_fields.h"
+#include "experiment/run_states.h"
 
 #include <cstdint>
 #include <string>
@@ -36,7 +37,9 @@ inline constexpr std::uint32_t theoryBrightColour = 0xC80000; // 0xRRGGBB
 inline constexpr std::uint32_t theoryDarkColour = 0xF08282;
 inline constexpr FontDesign theoryLabelFont{"Arial", 10, false};
 
-// The marks for the settings that the fields hold now; none where there is no pattern to mark.
-TheoryMarks theoryMarks(const ParameterFields& fields);
+// The marks for the settings that the fields and the next run's states hold now; none where
+// there is no pattern to mark, among them whenever a hole is covered or the which-path detector
+// is on.
+TheoryMarks theoryMarks(const ParameterFields& fields, const RunStates& states = {});
 
 } // namespace lumorix

@@ -21,7 +21,12 @@ Envelopes envelopesAt(const Apparatus& scene, double scanY) {
     const double envelopeB = finiteOrOverflow(squared(scanY - scene.holeBY()) + horizontal);
     const double reciprocalA = reciprocal(envelopeA);
     const double reciprocalB = reciprocal(envelopeB);
-    return {envelopeA, envelopeB, finiteOrOverflow(reciprocalA + reciprocalB)};
+    const double envelopeSum = finiteOrOverflow(reciprocalA + reciprocalB);
+    const double weight = scene.holeAOpen() && scene.holeBOpen() ? envelopeSum
+                          : scene.holeAOpen()                    ? finiteOrOverflow(2 * reciprocalA)
+                          : scene.holeBOpen()                    ? finiteOrOverflow(2 * reciprocalB)
+                                                                 : 0;
+    return {envelopeA, envelopeB, envelopeSum, weight};
 }
 
 std::optional<double> calibrationFactor(std::string_view distanceText,
@@ -45,7 +50,7 @@ double scaleForDisplayMode(const ParameterFields& fields, double intensity,
         const auto factor = calibrationFactor(fields.text(ParameterField::nVzdalenost),
                                               fields.text(ParameterField::nOdchylka));
         if (factor)
-            return envelopes.envelopeSum * (intensity * *factor);
+            return envelopes.weight * (intensity * *factor);
     }
     return intensity;
 }

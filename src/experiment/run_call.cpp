@@ -45,9 +45,10 @@ RunCallStream::RunCallStream(RandomSequence& random, Sink sink)
     : Canvas(random)
     , sink_(std::move(sink)) {}
 
-std::optional<FatalError> RunCallStream::run(const ParameterFields& fields) {
+std::optional<FatalError> RunCallStream::run(const ParameterFields& fields,
+                                             const RunStates& states) {
     try {
-        return runExperiment(*this, fields, *this, *this);
+        return runExperiment(*this, fields, *this, *this, states);
     } catch (...) {
         return unexpectedFailure(std::current_exception());
     }

@@ -5,6 +5,7 @@
 #include "core/fatal_error.h"
 #include "parameter_fields.h"
 #include "pause.h"
+#include "run_states.h"
 #include "scene_labels.h"
 
 #include <functional>
@@ -58,10 +59,10 @@ public:
     // Does not take ownership of the random sequence, which outlives the stream.
     RunCallStream(RandomSequence& random, Sink sink);
 
-    // A run made with these fields, its calls handed on as it makes them. A failure of any kind,
-    // the run's own or an exception such as a lack of memory, ends it and comes back as the fatal
-    // error to report.
-    std::optional<FatalError> run(const ParameterFields& fields);
+    // A run made with these fields and states, its calls handed on as it makes them. A failure of
+    // any kind, the run's own or an exception such as a lack of memory, ends it and comes back as
+    // the fatal error to report.
+    std::optional<FatalError> run(const ParameterFields& fields, const RunStates& states = {});
 
     void show(SceneLabel label) override;
     void hide(SceneLabel label) override;

@@ -78,13 +78,20 @@ bool PageSession::setFieldText(ParameterField field, std::string text) {
     return true;
 }
 
+bool PageSession::setRunStates(const RunStates& states) {
+    if (busy())
+        return false;
+    states_ = states;
+    return true;
+}
+
 bool PageSession::start(PageTime now) {
     if (busy())
         return false;
-    run_.emplace(fields_);
-    board_.runBegins(fields_);
+    run_.emplace(fields_, states_);
+    board_.runBegins(fields_, states_);
     // Worked out before the run draws its impacts, from the random sequence as it stands.
-    run_->sound = soundOfRun(fields_, board_.random());
+    run_->sound = soundOfRun(fields_, board_.random(), pauseCountDuration, states_);
     makeRun();
     run_->pauseEnd = now;
     return true;
@@ -92,7 +99,7 @@ bool PageSession::start(PageTime now) {
 
 void PageSession::makeRun() {
     PlayedRun& run = *run_;
-    run.failure = stream_.run(run.fields);
+    run.failure = stream_.run(run.fields, run.states);
     // The labels a run moved reach the picture together, when its last step is shown.
     run.drawing.paintLabelChanges(board_.labels(), board_.labels().commit());
     run.segmentEnds.push_back(run.drawing.size());

@@ -6,6 +6,7 @@
 #include "display_list.h"
 #include "experiment/parameter_fields.h"
 #include "experiment/run_call.h"
+#include "experiment/run_states.h"
 #include "sound/run_sound.h"
 
 #include <chrono>
@@ -39,10 +40,14 @@ public:
     std::string fieldText(ParameterField field) const { return fields_.text(field); }
     const ParameterFields& fields() const { return fields_; }
     bool setFieldText(ParameterField field, std::string text);
+    // The holes covered and the which-path detector, for the next run: like the fields, written
+    // only while the board is idle.
+    const RunStates& runStates() const { return states_; }
+    bool setRunStates(const RunStates& states);
 
     bool busy() const { return board_.busy(); }
-    // Makes a run with the fields as they are and starts to play it at now. Refused while the
-    // board is busy.
+    // Makes a run with the fields and states as they are and starts to play it at now. Refused
+    // while the board is busy.
     bool start(PageTime now);
     bool running() const { return run_.has_value() && run_->shown < run_->segmentEnds.size(); }
 
@@ -98,10 +103,12 @@ public:
 private:
     // A run made at Start, and how far it has been played.
     struct PlayedRun {
-        explicit PlayedRun(const ParameterFields& fields)
-            : fields(fields) {}
+        PlayedRun(const ParameterFields& fields, const RunStates& states)
+            : fields(fields)
+            , states(states) {}
 
         ParameterTexts fields;
+        RunStates states;
         RunSound sound;
         DisplayList drawing;
         std::vector<std::size_t> segmentEnds;          // where each step's drawing ends in drawing
@@ -117,6 +124,7 @@ private:
     void makeRun();
 
     ParameterTexts fields_;
+    RunStates states_;
     Board board_;
     RunCallStream stream_;       // the live runs, on the board's random sequence
     RunCallStream redrawStream_; // the runs made again, on the redraw's

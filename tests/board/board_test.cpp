@@ -31,6 +31,8 @@ const ParameterTexts runs[] = {
     {"200", "Odchylka", "2", "0", "1"}, // fails part way, and again when drawn afresh
     {"100", "5", "0.3", "2", "20"},
 };
+// Hole A covered in the second, the which-path detector on in the last.
+const RunStates runStates[] = {{}, {true, false, false}, {}, {false, false, true}};
 
 // Carries out the redraw under way, as a front end does, on a canvas of its own.
 void carryOutRedraw(Board& board, Trace& aside) {
@@ -57,9 +59,9 @@ struct DrawnBoard {
                             before);
         board.clean(before.stream.state());
         live.stream.restore(before.stream.state());
-        for (const ParameterTexts& fields : runs) {
-            board.runBegins(fields);
-            (void)runExperiment(live.stream, fields, board.labels(), live);
+        for (std::size_t run = 0; run < std::size(runs); ++run) {
+            board.runBegins(runs[run], runStates[run]);
+            (void)runExperiment(live.stream, runs[run], board.labels(), live, runStates[run]);
             board.runEnds();
         }
     }

@@ -45,6 +45,12 @@ TEST(TheoryMarks, NoneWhereThereIsNoPatternToMark) {
         EXPECT_TRUE(marks.bright.empty() && marks.dark.empty() && marks.labels.empty())
             << frequency;
     }
+    // A hole covered or the which-path detector on: the arrows do not add, nothing swings.
+    for (const RunStates states : {RunStates{true, false, false}, RunStates{false, true, false},
+                                   RunStates{false, false, true}}) {
+        const TheoryMarks marks = theoryMarks(ParameterTexts("200", "15", "2", "1", "1"), states);
+        EXPECT_TRUE(marks.bright.empty() && marks.dark.empty() && marks.labels.empty());
+    }
 }
 
 } // namespace

@@ -12,7 +12,8 @@ struct PlottedStep : SceneFixture {
         const double raw = formPhasors(canvas, scene, scanPointAt(500 - scanY));
         envelopes = envelopesAt(scene, scanY);
         canvas.clearCalls();
-        plotPattern(canvas, fields, scanY, scaleForDisplayMode(fields, raw, envelopes), envelopes);
+        plotPattern(canvas, fields, scene, scanY, scaleForDisplayMode(fields, raw, envelopes),
+                    envelopes);
     }
 
     std::vector<DrawCircle> impactDots() const {
@@ -115,7 +116,8 @@ TEST(PatternPlot, AnImpactIntensityOfExactlyThreeDrawsThreeDots) {
     const ParameterTexts impact("200", "15", "2", "2", "1");
     const auto dotsFor = [&](double intensity) {
         SceneFixture fixture(impact);
-        plotPattern(fixture.canvas, fixture.fields, 285, intensity, Envelopes{320, 1220, 1});
+        plotPattern(fixture.canvas, fixture.fields, fixture.scene, 285, intensity,
+                    Envelopes{320, 1220, 1, 1});
         return fixture.canvas.count<NextRandom>();
     };
     const double three = 3 / 3.9;
@@ -139,8 +141,8 @@ TEST(PatternPlot, MoreDotsThanOneRowCanTakeIsAnOverflow) {
     const ParameterTexts impact("200", "15", "2", "2", "1");
     const auto plotImpacts = [&](double impactIntensity) {
         SceneFixture fixture(impact);
-        plotPattern(fixture.canvas, fixture.fields, 285, impactIntensity / 3.9,
-                    Envelopes{320, 1220, 1});
+        plotPattern(fixture.canvas, fixture.fields, fixture.scene, 285, impactIntensity / 3.9,
+                    Envelopes{320, 1220, 1, 1});
         return fixture.canvas.count<NextRandom>();
     };
     EXPECT_EQ(plotImpacts(32767.5), 32767u);

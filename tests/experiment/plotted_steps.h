@@ -12,6 +12,7 @@ namespace lumorix {
 // What one scan step of a recorded run put beside the pattern axis, read from its calls.
 struct PlottedStep {
     std::optional<double> bar;       // the bar's length, in light and photon mode
+    std::optional<Colour> outline;   // the colour of the mark drawn at its end in its place
     int impactDots = 0;              // white dots drawn, in impact mode
     std::vector<float> dotRandoms{}; // the random numbers the dots took, in order
     double pauseCount = 0;
@@ -25,6 +26,10 @@ inline std::vector<PlottedStep> plottedSteps(const std::vector<RunCall>& calls) 
         if (const auto* line = std::get_if<DrawLine>(&call)) {
             if (line->x1 == Apparatus::screenX && line->y1 == line->y2 && !line->colour)
                 step.bar = double(line->x2) - double(line->x1);
+            if (line->x1 >= Apparatus::screenX - 2 && line->y1 == line->y2 && line->colour) {
+                step.bar = (double(line->x1) + double(line->x2)) / 2 - Apparatus::screenX;
+                step.outline = line->colour;
+            }
         } else if (const auto* circle = std::get_if<DrawCircle>(&call)) {
             if (circle->colour == colours::white && circle->radius == 1)
                 ++step.impactDots;
@@ -57,10 +62,11 @@ inline std::string geometryText(const ParameterFields& fields) {
     return text;
 }
 
-// The steps of one run made with the fields from the random sequence's present state.
-inline std::vector<PlottedStep> plottedRun(const ParameterFields& fields, RandomSequence random) {
+// The steps of one run made with the fields and states from the random sequence's present state.
+inline std::vector<PlottedStep> plottedRun(const ParameterFields& fields, RandomSequence random,
+                                           const RunStates& states = {}) {
     RunRecorder recorder(random);
-    recorder.run(fields);
+    recorder.run(fields, states);
     return plottedSteps(recorder.calls());
 }
 

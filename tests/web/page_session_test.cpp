@@ -92,6 +92,7 @@ TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedOnceTheRunInProgressHasEnded) 
     setFields(page.session, ParameterTexts("100", "0", "2", "2", "1"));
     const PageTime end = page.play(0ms);
     setFields(page.session, ParameterTexts("150", "40", "0.5", "1", "20"));
+    ASSERT_TRUE(page.session.setRunStates({true, false, true})); // drawn so again
     page.play(end);
     page.session.showAt(2);
     EXPECT_TRUE(page.session.busy());
@@ -150,6 +151,14 @@ TEST(PageSession, ReportsAFatalErrorOnceTheStepsBeforeItHaveBeenPlayed) {
     EXPECT_FALSE(progress.nextStep);
     ASSERT_TRUE(page.session.failure());
     EXPECT_EQ(page.session.failure()->number(), 13);
+}
+
+TEST(PageSession, ARunTakesTheStatesSetWhileTheBoardWasIdle) {
+    Page page;
+    page.session.keepTrace();
+    ASSERT_TRUE(page.session.setRunStates({true, false, false}) && page.session.start(0ms));
+    EXPECT_FALSE(page.session.setRunStates({})) << "not while the run lasts";
+    EXPECT_NE(page.session.trace().find("\ndrawCircle 250 285 3\n"), std::string::npos);
 }
 
 TEST(PageSession, KeepsTheCallsOfTheRunsAsATraceOnlyWhenAsked) {
