@@ -1,3 +1,4 @@
+#include "plotted_steps.h"
 #include "scene_fixture.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,19 @@ TEST(IntensityModel, CalibrationTable) {
         for (std::size_t column = 0; column < 5; ++column) {
             EXPECT_EQ(calibrationFactor(distance, offsets[column]), factors[column])
                 << distance << " / " << offsets[column];
+        }
+    }
+}
+
+// An option without its calibration would plot its light pattern raw, bars up to 10000 pixels
+// long, and one without its marker scale would trace no envelopes. Calibrated, no bar is longer
+// than 187 pixels.
+TEST(IntensityModel, EveryGeometryTheControlsOfferIsCalibrated) {
+    for (const ParameterTexts& geometry : everyGeometry("0")) {
+        SCOPED_TRACE(geometryText(geometry));
+        for (const PlottedStep& step : plottedRun(geometry, RandomSequence())) {
+            ASSERT_LE(step.bar.value(), 187.1);
+            ASSERT_EQ(step.markers.size(), 3u);
         }
     }
 }
