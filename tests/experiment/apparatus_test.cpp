@@ -78,8 +78,7 @@ TEST(Apparatus, TheFieldsPlaceTheHolesAndTheDetector) {
 
 TEST(Apparatus, LeavesTheCanvasReadyForTheScan) {
     SceneFixture fixture;
-    EXPECT_EQ(fixture.canvas.state(),
-              (CanvasState{CanvasScale::pixels, 1, FillStyle::solid, colours::background}));
+    EXPECT_EQ(fixture.canvas.state(), (CanvasState{1, FillStyle::solid, colours::background}));
 }
 
 } // namespace
