@@ -224,12 +224,6 @@ std::string cssColour(Colour colour) {
     return text;
 }
 
-std::string cssColour(std::uint32_t rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb));
-    return text;
-}
-
 void writeLines(JsonWriter& json, std::string_view name, const std::vector<TheoryLine>& lines) {
     json.key(name).beginArray();
     for (const TheoryLine& line : lines)
