@@ -37,7 +37,6 @@ public:
                 Hooks hooks);
 
     bool busy() const { return board_.busy(); }
-    bool isDrawingAfresh() const { return board_.redrawing(); }
 
     // The random sequence as the next run will draw from it.
     const RandomSequence& random() const { return board_.random(); }

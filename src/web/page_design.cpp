@@ -182,8 +182,6 @@ void writeControls(JsonWriter& json) {
             .value(frame.font)
             .key("visible")
             .value(frame.visible)
-            .key("field")
-            .value(static_cast<int>(frame.field))
             .key("options")
             .beginArray();
         for (const OptionDesign& option : frame.options) {
@@ -210,12 +208,10 @@ void writeFields(JsonWriter& json) {
     for (std::size_t i = 0; i < parameterFieldCount; ++i)
         json.value(objectName(static_cast<ParameterField>(i)));
     json.endArray();
-    json.key("slowdownField").value(static_cast<int>(ParameterField::nSpomaleni));
     json.key("startUpSelections").beginArray();
     for (const std::string_view name : startUpSelections())
         json.value(name);
     json.endArray();
-    json.key("startUpSlowdown").value(startUpSlowdown);
 }
 
 std::string cssColour(Colour colour) {
@@ -244,8 +240,6 @@ std::string pageDesignJson() {
         .value(clientHeight)
         .key("background")
         .value(cssColour(colours::background))
-        .key("defaultFont")
-        .value(defaultFont)
         .key("buttonFont")
         .value(buttonFont)
         .key("theory")
