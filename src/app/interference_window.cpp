@@ -164,7 +164,7 @@ void InterferenceWindow::cmdKonec_Click() {
 
 void InterferenceWindow::cmdStart_Click() {
     // A change of screen that has not been painted yet: the run starts on the board at the new
-    // ratio, once the board has been drawn anew.
+    // ratio, once the board has been redrawn.
     matchBoardToScreen();
     heldInput_->whenIdle(guarded([this] { runExperiment(); }));
 }

@@ -119,7 +119,7 @@ EMSCRIPTEN_KEEPALIVE const double* lumorix_fit(double width, double height, doub
     return page().placement.data();
 }
 
-// Returns 1 when what has been drawn aside, if anything, is to be dropped.
+// Returns 1 when what has been redrawn, if anything, is to be dropped.
 EMSCRIPTEN_KEEPALIVE int lumorix_show_at(double pixelRatio) {
     return page().session.showAt(pixelRatio) ? 1 : 0;
 }
