@@ -227,7 +227,7 @@ void InterferenceWindow::soundWentSilent(const std::optional<SoundFailure>& firs
     if (!firstReason)
         return;
     heldInput_->whenIdle(guarded([this, message = qtText(soundFailureMessage(*firstReason))] {
-        QMessageBox::warning(this, QStringLiteral("Lumorix"), message);
+        QMessageBox::warning(this, qtText(dialogTitle), message);
     }));
 }
 

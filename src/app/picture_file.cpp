@@ -49,7 +49,7 @@ void savePictureAs(QWidget& window, const QImage& picture, const QDateTime& now)
     const QString path = dialog.selectedFiles().constFirst();
     if (const std::optional<QString> reason = writePicture(picture, path)) {
         const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
-        QMessageBox::warning(&window, QStringLiteral("Lumorix"),
+        QMessageBox::warning(&window, qtText(dialogTitle),
                              qtText(pictureNotSavedMessage(shownPath, reason->toStdString())));
     }
 }

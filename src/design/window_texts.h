@@ -11,6 +11,9 @@ namespace lumorix {
 // What the program says beyond its captions, in Czech, for every front end: to assistive
 // technology, in tooltips and when a run fails.
 
+// The title of the program's message boxes: its name.
+inline constexpr std::string_view dialogTitle = "Lumorix";
+
 // The message of a fatal run-time error, before the program ends: "Chyba za běhu číslo 13:"
 // and, on the next line, the error's description.
 std::string fatalErrorMessage(const FatalError& error);

@@ -278,7 +278,7 @@ std::string pageDesignJson() {
         .key("restart")
         .value(restartCaption)
         .key("fatalErrorTitle")
-        .value(fatalErrorTitle)
+        .value(dialogTitle)
         .key("fatalErrorButton")
         .value(fatalErrorButton)
         .key("helpTitle")
