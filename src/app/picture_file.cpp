@@ -18,8 +18,10 @@ QString proposedPath(const QDateTime& now) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd-HHmm"));
-    return QDir(folder).filePath(qtText(pictureFileName(stamp.toStdString())));
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const LocalTime savedAt{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+    return QDir(folder).filePath(qtText(pictureFileName(savedAt)));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "window_texts.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace lumorix {
@@ -57,8 +58,11 @@ std::string finishedRunDescription(std::string_view modeText) {
     return description;
 }
 
-std::string pictureFileName(std::string_view timeStamp) {
-    return "lumorix-" + std::string(timeStamp) + ".png";
+std::string pictureFileName(const LocalTime& savedAt) {
+    char name[96];
+    std::snprintf(name, sizeof name, "lumorix-%04d-%02d-%02d-%02d%02d.png", savedAt.year,
+                  savedAt.month, savedAt.day, savedAt.hour, savedAt.minute);
+    return name;
 }
 
 std::string pictureNotSavedMessage(std::string_view path, std::string_view reason) {

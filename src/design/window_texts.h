@@ -68,12 +68,21 @@ struct BoardCommandDesign {
 };
 std::span<const BoardCommandDesign> boardCommandDesigns();
 
+// A moment on the user's own clock, to the minute; months and days count from 1.
+struct LocalTime {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
+};
+
 // Saving the picture: the dialog's title, the file type it offers, the name it proposes for a
-// picture saved at a time given as "YYYY-MM-DD-hhmm", and the message when the file cannot be
-// written, which names the file and the reason.
+// picture saved at a time, which sorts by that time ("lumorix-2026-12-08-1405.png"), and the
+// message when the file cannot be written, which names the file and the reason.
 inline constexpr std::string_view savePictureTitle = "Uložit obrázek";
 inline constexpr std::string_view pictureFileFilter = "Obrázek PNG (*.png)";
-std::string pictureFileName(std::string_view timeStamp);
+std::string pictureFileName(const LocalTime& savedAt);
 std::string pictureNotSavedMessage(std::string_view path, std::string_view reason);
 // The reason when the picture cannot even be encoded, which only a lack of memory causes.
 inline constexpr std::string_view pictureNotEncodedReason =

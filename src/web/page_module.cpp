@@ -107,9 +107,11 @@ EMSCRIPTEN_KEEPALIVE int lumorix_clean() {
     return 1;
 }
 
-// The name a picture saved at a time given as "YYYY-MM-DD-hhmm" is offered under.
-EMSCRIPTEN_KEEPALIVE const char* lumorix_picture_file_name(const char* timeStamp) {
-    return handOut(lumorix::pictureFileName(timeStamp));
+// The name a picture saved at a time on the user's clock is offered under; the month counts
+// from 1.
+EMSCRIPTEN_KEEPALIVE const char* lumorix_picture_file_name(int year, int month, int day, int hour,
+                                                           int minute) {
+    return handOut(lumorix::pictureFileName({year, month, day, hour, minute}));
 }
 
 // The client area fitted into the browser's window: scale, left and top, in CSS pixels.
