@@ -167,7 +167,11 @@ void writeControls(JsonWriter& json) {
         .value(sliderName)
         .key("description")
         .value(sliderDescription)
-        .endObject();
+        .key("toolTips")
+        .beginArray();
+    for (int value = slider.minimum; value <= slider.maximum; ++value)
+        json.value(sliderToolTip(value));
+    json.endArray().endObject();
 
     json.key("frames").beginArray();
     for (const FrameDesign& frame : frameDesigns()) {
