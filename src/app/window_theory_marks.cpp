@@ -21,7 +21,7 @@ void WindowTheoryMarks::paint(QPainter& painter) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintLines(painter, marks_.dark, theoryDarkColour);
     paintLines(painter, marks_.bright, theoryBrightColour);
-    QFont font(qtText(substituteFamily(theoryLabelFont.family)));
+    QFont font(qtText(substituteFamily(theoryLabelFont.family).name));
     font.setPixelSize(theoryLabelFont.pixelSize);
     painter.setFont(font);
     painter.setPen(toQColor(theoryBrightColour));

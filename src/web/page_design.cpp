@@ -9,8 +9,11 @@
 #include "design/window_texts.h"
 #include "display_list.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace lumorix {
 
@@ -63,10 +66,21 @@ public:
             .value(box.height)
             .endArray();
     }
+    JsonWriter& value(const FontFamily& family) {
+        return beginObject()
+            .key("name")
+            .value(family.name)
+            .key("generic")
+            .value(family.generic)
+            .endObject();
+    }
     JsonWriter& value(const FontDesign& font) {
+        const FontFamily& family = substituteFamily(font.family);
         return beginObject()
             .key("family")
-            .value(substituteFamily(font.family))
+            .value(family.name)
+            .key("generic")
+            .value(family.generic)
             .key("size")
             .value(font.pixelSize)
             .key("bold")
@@ -113,6 +127,17 @@ private:
     bool first_ = true;
     bool afterKey_ = false;
 };
+
+// Every font of the window's design.
+std::vector<FontDesign> designFonts() {
+    std::vector<FontDesign> fonts{defaultFont, buttonFont, theoryLabelFont};
+    const LabelBoard startUp;
+    for (const LabelBoard::Label& label : startUp.labels())
+        fonts.push_back(label.design->font);
+    for (const FrameDesign& frame : frameDesigns())
+        fonts.push_back(frame.font);
+    return fonts;
+}
 
 void writeLabels(JsonWriter& json) {
     json.key("labels").beginArray();
@@ -309,6 +334,56 @@ std::string pageDesignJson() {
     }
     json.endArray();
     json.endObject();
+    return json.text();
+}
+
+std::string pageStyleJson() {
+    JsonWriter json;
+    json.beginObject()
+        .key("background")
+        .value(cssColour(colours::background))
+        .key("font")
+        .value(defaultFont)
+        .key("families")
+        .beginArray();
+    std::vector<FontFamily> families;
+    for (const FontSubstitution& substitution : fontSubstitutions()) {
+        if (std::none_of(families.begin(), families.end(), [&](const FontFamily& family) {
+                return family.name == substitution.family.name;
+            })) {
+            families.push_back(substitution.family);
+            json.value(substitution.family);
+        }
+    }
+    json.endArray().key("faces").beginArray();
+    std::vector<std::pair<std::string_view, bool>> faces;
+    for (const FontDesign& font : designFonts()) {
+        const std::pair face(substituteFamily(font.family).name, font.bold);
+        if (std::find(faces.begin(), faces.end(), face) == faces.end()) {
+            faces.push_back(face);
+            json.beginObject()
+                .key("family")
+                .value(face.first)
+                .key("bold")
+                .value(face.second)
+                .endObject();
+        }
+    }
+    json.endArray()
+        .key("frameBorder")
+        .beginObject()
+        .key("width")
+        .value(frameBorder.width)
+        .key("colour")
+        .value(cssColour(frameBorder.colour))
+        .key("top")
+        .value(frameBorder.top)
+        .key("captionLeft")
+        .value(frameBorder.captionLeft)
+        .key("captionPadding")
+        .value(frameBorder.captionPadding)
+        .endObject()
+        .endObject();
     return json.text();
 }
 

@@ -12,6 +12,11 @@ namespace lumorix {
 // order, the start-up selections, and what the page says.
 std::string pageDesignJson();
 
+// The window's look as the page's style sheet takes it at build time, as JSON: the background,
+// the window's own font, the font families and the faces of them that the design uses, and the
+// frames' etched border.
+std::string pageStyleJson();
+
 // The formula's fringe marks for the settings the fields hold, as JSON: the bright and the dark
 // lines, each [left, right, y], and the labels, each with its box and text.
 std::string theoryMarksJson(const ParameterFields& fields);
