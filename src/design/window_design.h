@@ -38,6 +38,11 @@ struct LabelDesign {
     bool centred;
 };
 
+// The substitute fonts set some captions a pixel or two wider than the design fonts did (the
+// title is 362.2 pixels in its 361-pixel box): a label's lines break with this much more room,
+// beyond its right edge or, for a centred label, half of it either side.
+inline constexpr int labelWrapSlack = 2;
+
 struct NamedLabelDesign {
     std::string_view name;
     LabelDesign design;

@@ -269,6 +269,8 @@ std::string pageDesignJson() {
         .value(clientHeight)
         .key("background")
         .value(cssColour(colours::background))
+        .key("labelSlack")
+        .value(labelWrapSlack)
         .key("buttonFont")
         .value(buttonFont)
         .key("theory")
