@@ -223,8 +223,6 @@ void writeControls(JsonWriter& json) {
                 .value(option.boxInFrame)
                 .key("order")
                 .value(option.keyboardOrder)
-                .key("text")
-                .value(option.text)
                 .endObject();
         }
         json.endArray().endObject();

@@ -8,8 +8,8 @@ namespace lumorix {
 
 // The window's design and texts as one JSON document, from which the page builds itself at
 // start-up: the title, the client area, the labels in painting order, the buttons, the slider
-// with its tooltip for each value, the option frames with what each option writes, the keyboard
-// order, the start-up selections, and what the page says.
+// with its tooltip for each value, the option frames, the keyboard order, the start-up
+// selections, and what the page says.
 std::string pageDesignJson();
 
 // The window's look as the page's style sheet takes it at build time, as JSON: the background,
