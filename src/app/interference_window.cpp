@@ -165,7 +165,7 @@ void InterferenceWindow::cmdKonec_Click() {
 
 void InterferenceWindow::cmdStart_Click() {
     // A change of screen that has not been painted yet: the run starts on the board at the new
-    // ratio, once the board has been drawn anew.
+    // ratio, once the board has been redrawn.
     matchBoardToScreen();
     heldInput_->whenIdle(guarded([this] { runExperiment(); }));
 }
@@ -228,7 +228,7 @@ void InterferenceWindow::soundWentSilent(const std::optional<SoundFailure>& firs
     if (!firstReason)
         return;
     heldInput_->whenIdle(guarded([this, message = qtText(soundFailureMessage(*firstReason))] {
-        QMessageBox::warning(this, QStringLiteral("Lumorix"), message);
+        QMessageBox::warning(this, qtText(dialogTitle), message);
     }));
 }
 

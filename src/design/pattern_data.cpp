@@ -53,8 +53,8 @@ std::string patternDataCsv(const ParameterFields& fields, const RunStates& state
     return csv;
 }
 
-std::string patternDataFileName(std::string_view timeStamp) {
-    return "lumorix-data-" + std::string(timeStamp) + ".csv";
+std::string patternDataFileName(const LocalTime& savedAt) {
+    return "lumorix-data-" + timeStamp(savedAt) + ".csv";
 }
 
 std::string patternDataNotSavedMessage(std::string_view path, std::string_view reason) {

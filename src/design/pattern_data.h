@@ -2,6 +2,7 @@
 
 #include "experiment/parameter_fields.h"
 #include "experiment/run_states.h"
+#include "window_texts.h"
 
 #include <string>
 #include <string_view>
@@ -19,11 +20,11 @@ namespace lumorix {
 std::string patternDataCsv(const ParameterFields& fields, const RunStates& states);
 
 // Saving it: the dialog's title, the file type it offers, the name it proposes for data saved at
-// a time given as "YYYY-MM-DD-hhmm", and the message when the file cannot be written, which names
-// the file and the reason.
+// a time ("lumorix-data-2026-12-08-1405.csv"), and the message when the file cannot be written,
+// which names the file and the reason.
 inline constexpr std::string_view savePatternDataTitle = "Uložit data";
 inline constexpr std::string_view patternDataFileFilter = "Data CSV (*.csv)";
-std::string patternDataFileName(std::string_view timeStamp);
+std::string patternDataFileName(const LocalTime& savedAt);
 std::string patternDataNotSavedMessage(std::string_view path, std::string_view reason);
 
 } // namespace lumorix

@@ -1,5 +1,6 @@
 #include "window_texts.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace lumorix {
@@ -43,8 +44,15 @@ std::string finishedRunDescription(std::string_view modeText) {
     return description;
 }
 
-std::string pictureFileName(std::string_view timeStamp) {
-    return "lumorix-" + std::string(timeStamp) + ".png";
+std::string timeStamp(const LocalTime& at) {
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d-%02d%02d", at.year, at.month, at.day,
+                  at.hour, at.minute);
+    return stamp;
+}
+
+std::string pictureFileName(const LocalTime& savedAt) {
+    return "lumorix-" + timeStamp(savedAt) + ".png";
 }
 
 std::string pictureNotSavedMessage(std::string_view path, std::string_view reason) {

@@ -10,6 +10,9 @@ namespace lumorix {
 // What the program says beyond its captions, in Czech, for every front end: to assistive
 // technology, in tooltips and when a run fails.
 
+// The title of the program's message boxes: its name.
+inline constexpr std::string_view dialogTitle = "Lumorix";
+
 // The message of a fatal run-time error, before the program ends: "Chyba za běhu číslo 13:"
 // and, on the next line, the error's description.
 std::string fatalErrorMessage(const FatalError& error);
@@ -44,12 +47,23 @@ inline constexpr std::string_view noSoundLibraryMessage =
 inline constexpr std::string_view soundDeviceLostMessage =
     "Zvukové zařízení přestalo přehrávat. Program pokračuje bez zvuku.";
 
+// A moment on the user's own clock, to the minute; months and days count from 1.
+struct LocalTime {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
+};
+// The time as the names of saved files carry it, so that they sort by it: "2026-12-08-1405".
+std::string timeStamp(const LocalTime& at);
+
 // Saving the picture: the dialog's title, the file type it offers, the name it proposes for a
-// picture saved at a time given as "YYYY-MM-DD-hhmm", and the message when the file cannot be
-// written, which names the file and the reason.
+// picture saved at a time, which sorts by that time ("lumorix-2026-12-08-1405.png"), and the
+// message when the file cannot be written, which names the file and the reason.
 inline constexpr std::string_view savePictureTitle = "Uložit obrázek";
 inline constexpr std::string_view pictureFileFilter = "Obrázek PNG (*.png)";
-std::string pictureFileName(std::string_view timeStamp);
+std::string pictureFileName(const LocalTime& savedAt);
 std::string pictureNotSavedMessage(std::string_view path, std::string_view reason);
 // The reason when the picture cannot even be encoded, which only a lack of memory causes.
 inline constexpr std::string_view pictureNotEncodedReason =

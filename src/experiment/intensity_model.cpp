@@ -8,7 +8,9 @@ namespace lumorix {
 
 namespace {
 
-// Weight of the horizontal separation in the envelopes.
+// Weight of the horizontal separation in the envelopes. It sets how narrow they are: a hole's
+// envelope falls to half its peak √0.008 ≈ 0.09 times the detector distance above and below the
+// hole's row (18 rows at the distance 200, 9 at 100), and its peak is 1 / (0.008 × distance²).
 constexpr double horizontalWeight = 0.008;
 constexpr double photonFactor = 0.01;
 

@@ -15,7 +15,9 @@ using A = Apparatus;
 
 // The impact band starts this far right of the axis.
 constexpr int impactGap = 20;
-// One factor for every geometry: impact mode does not use the calibration table.
+// One factor for every geometry: impact mode does not use the calibration table. It is the light
+// factor of the start-up geometry (distance 200, offset 15), so that there each row gets as many
+// dots as its light bar is long in whole pixels.
 constexpr double impactFactor = 3.9;
 // Half the length of an outline's mark.
 constexpr double outlineReach = 2;

@@ -13,8 +13,6 @@ namespace lumorix {
 
 namespace {
 
-constexpr double lowestFrequency = 0.1;
-constexpr double highestFrequency = 2;
 constexpr double lowestTone = 200;
 constexpr double highestTone = 800;
 
@@ -53,12 +51,12 @@ void setToneLevels(std::vector<StepSound>& steps, const std::vector<double>& plo
 } // namespace
 
 double toneFrequency(double frequency) {
-    if (!(frequency > lowestFrequency))
+    if (!(frequency > toneRange.lowest))
         return lowestTone;
-    if (frequency >= highestFrequency)
+    if (frequency >= toneRange.highest)
         return highestTone;
     const double position =
-        std::log(frequency / lowestFrequency) / std::log(highestFrequency / lowestFrequency);
+        std::log(frequency / toneRange.lowest) / std::log(toneRange.highest / toneRange.lowest);
     return lowestTone * std::pow(highestTone / lowestTone, position);
 }
 

@@ -34,7 +34,14 @@ struct RunSound {
 // the level follows the picture at the slowest pace.
 inline constexpr std::chrono::milliseconds maxToneRamp{10};
 
-// The tone's pitch for the frequency field's number: 0.1 to 2 spread evenly in octaves over
+// The frequencies that the tone's pitch spreads over: those the controls offer.
+struct FrequencyRange {
+    double lowest;
+    double highest;
+};
+inline constexpr FrequencyRange toneRange{0.1, 2};
+
+// The tone's pitch for the frequency field's number: toneRange spread evenly in octaves over
 // 200 to 800 Hz, anything beyond clamped to the nearer end.
 double toneFrequency(double frequency);
 

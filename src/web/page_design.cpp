@@ -11,9 +11,11 @@
 #include "design/window_texts.h"
 #include "display_list.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace lumorix {
 
@@ -66,10 +68,21 @@ public:
             .value(box.height)
             .endArray();
     }
+    JsonWriter& value(const FontFamily& family) {
+        return beginObject()
+            .key("name")
+            .value(family.name)
+            .key("generic")
+            .value(family.generic)
+            .endObject();
+    }
     JsonWriter& value(const FontDesign& font) {
+        const FontFamily& family = substituteFamily(font.family);
         return beginObject()
             .key("family")
-            .value(substituteFamily(font.family))
+            .value(family.name)
+            .key("generic")
+            .value(family.generic)
             .key("size")
             .value(font.pixelSize)
             .key("bold")
@@ -116,6 +129,17 @@ private:
     bool first_ = true;
     bool afterKey_ = false;
 };
+
+// Every font of the window's design.
+std::vector<FontDesign> designFonts() {
+    std::vector<FontDesign> fonts{defaultFont, buttonFont, theoryLabelFont};
+    const LabelBoard startUp;
+    for (const LabelBoard::Label& label : startUp.labels())
+        fonts.push_back(label.design->font);
+    for (const FrameDesign& frame : frameDesigns())
+        fonts.push_back(frame.font);
+    return fonts;
+}
 
 void writeLabels(JsonWriter& json) {
     json.key("labels").beginArray();
@@ -170,7 +194,11 @@ void writeControls(JsonWriter& json) {
         .value(sliderName)
         .key("description")
         .value(sliderDescription)
-        .endObject();
+        .key("toolTips")
+        .beginArray();
+    for (int value = slider.minimum; value <= slider.maximum; ++value)
+        json.value(sliderToolTip(value));
+    json.endArray().endObject();
 
     json.key("frames").beginArray();
     for (const FrameDesign& frame : frameDesigns()) {
@@ -185,8 +213,6 @@ void writeControls(JsonWriter& json) {
             .value(frame.font)
             .key("visible")
             .value(frame.visible)
-            .key("field")
-            .value(static_cast<int>(frame.field))
             .key("options")
             .beginArray();
         for (const OptionDesign& option : frame.options) {
@@ -199,8 +225,6 @@ void writeControls(JsonWriter& json) {
                 .value(option.boxInFrame)
                 .key("order")
                 .value(option.keyboardOrder)
-                .key("text")
-                .value(option.text)
                 .endObject();
         }
         json.endArray().endObject();
@@ -213,23 +237,15 @@ void writeFields(JsonWriter& json) {
     for (std::size_t i = 0; i < parameterFieldCount; ++i)
         json.value(objectName(static_cast<ParameterField>(i)));
     json.endArray();
-    json.key("slowdownField").value(static_cast<int>(ParameterField::nSpomaleni));
     json.key("startUpSelections").beginArray();
     for (const std::string_view name : startUpSelections())
         json.value(name);
     json.endArray();
-    json.key("startUpSlowdown").value(startUpSlowdown);
 }
 
 std::string cssColour(Colour colour) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.red(), colour.green(), colour.blue());
-    return text;
-}
-
-std::string cssColour(std::uint32_t rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb));
     return text;
 }
 
@@ -287,8 +303,8 @@ std::string pageDesignJson() {
         .value(clientHeight)
         .key("background")
         .value(cssColour(colours::background))
-        .key("defaultFont")
-        .value(defaultFont)
+        .key("labelSlack")
+        .value(labelWrapSlack)
         .key("buttonFont")
         .value(buttonFont)
         .key("theory")
@@ -332,7 +348,7 @@ std::string pageDesignJson() {
         .key("restart")
         .value(restartCaption)
         .key("fatalErrorTitle")
-        .value(fatalErrorTitle)
+        .value(dialogTitle)
         .key("fatalErrorButton")
         .value(fatalErrorButton)
         .key("helpTitle")
@@ -346,6 +362,56 @@ std::string pageDesignJson() {
         .endObject();
     writeCommands(json);
     json.endObject();
+    return json.text();
+}
+
+std::string pageStyleJson() {
+    JsonWriter json;
+    json.beginObject()
+        .key("background")
+        .value(cssColour(colours::background))
+        .key("font")
+        .value(defaultFont)
+        .key("families")
+        .beginArray();
+    std::vector<FontFamily> families;
+    for (const FontSubstitution& substitution : fontSubstitutions()) {
+        if (std::none_of(families.begin(), families.end(), [&](const FontFamily& family) {
+                return family.name == substitution.family.name;
+            })) {
+            families.push_back(substitution.family);
+            json.value(substitution.family);
+        }
+    }
+    json.endArray().key("faces").beginArray();
+    std::vector<std::pair<std::string_view, bool>> faces;
+    for (const FontDesign& font : designFonts()) {
+        const std::pair face(substituteFamily(font.family).name, font.bold);
+        if (std::find(faces.begin(), faces.end(), face) == faces.end()) {
+            faces.push_back(face);
+            json.beginObject()
+                .key("family")
+                .value(face.first)
+                .key("bold")
+                .value(face.second)
+                .endObject();
+        }
+    }
+    json.endArray()
+        .key("frameBorder")
+        .beginObject()
+        .key("width")
+        .value(frameBorder.width)
+        .key("colour")
+        .value(cssColour(frameBorder.colour))
+        .key("top")
+        .value(frameBorder.top)
+        .key("captionLeft")
+        .value(frameBorder.captionLeft)
+        .key("captionPadding")
+        .value(frameBorder.captionPadding)
+        .endObject()
+        .endObject();
     return json.text();
 }
 

@@ -103,8 +103,8 @@ int lumorix_clean() {
     return 1;
 }
 
-const char* lumorix_picture_file_name(const char* timeStamp) {
-    return handOut(lumorix::pictureFileName(timeStamp));
+const char* lumorix_picture_file_name(int year, int month, int day, int hour, int minute) {
+    return handOut(lumorix::pictureFileName({year, month, day, hour, minute}));
 }
 
 const double* lumorix_fit_at(double width, double height, double pixelRatio) {

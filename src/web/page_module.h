@@ -29,12 +29,13 @@ int lumorix_start(double now);
 double lumorix_advance(double now);
 // Ctrl+N: a clean board, whose picture it leaves in the paint list.
 int lumorix_clean();
-// The name a picture saved at a time given as "YYYY-MM-DD-hhmm" is offered under.
-const char* lumorix_picture_file_name(const char* timeStamp);
+// The name a picture saved at a time on the user's clock is offered under; the month counts
+// from 1.
+const char* lumorix_picture_file_name(int year, int month, int day, int hour, int minute);
 
 // The client area fitted into the browser's window: scale, left and top, in CSS pixels.
 const double* lumorix_fit_at(double width, double height, double pixelRatio);
-// Returns 1 when what has been drawn aside, if anything, is to be dropped.
+// Returns 1 when what has been redrawn, if anything, is to be dropped.
 int lumorix_show_at(double pixelRatio);
 int lumorix_redrawing();
 // The next step of the redraw, by the code that the design gives it, its drawing in the paint

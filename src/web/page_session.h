@@ -27,8 +27,8 @@ using PageTime = std::chrono::duration<double, std::milli>;
 // and the input that waits while the board is busy. A press of Start makes the whole run at
 // once, the way the engine makes it on the desktop; the page then plays it back step by step,
 // each step as long as its pause, so that the run looks and lasts as it does there. When the
-// page comes to show the board at another pixel ratio, it is drawn afresh aside, a run at a
-// time, while the page keeps showing the old picture.
+// page comes to show the board at another pixel ratio, it is redrawn on a picture of its own, a
+// run at a time, while the page keeps showing the old picture.
 class PageSession {
 public:
     PageSession();
@@ -76,12 +76,12 @@ public:
     bool clean();
 
     // The page would show the board at this pixel ratio now (see Board::showAt). Returns
-    // whether what the page has drawn aside, if anything, is to be dropped: a redraw begins,
+    // whether what the page has redrawn, if anything, is to be dropped: a redraw begins,
     // begins again, or is given up.
     bool showAt(double pixelRatio);
     double pixelRatio() const { return board_.pixelRatio(); }
     bool redrawing() const { return board_.redrawing(); }
-    // The next step of the redraw under way, carried out for the page to paint aside: `begin`
+    // The next step of the redraw under way, carried out for the page to paint: `begin`
     // a blank picture at redrawPixelRatio() and paint the board as at start-up on it; paint a
     // run on it (`drawRun`); or `show` it, now complete, in place of the board. None when no
     // redraw is under way.

@@ -57,7 +57,7 @@ TEST(Experiment, EveryStepEndsWithItsAxisLineAndAPauseSetByTheSlowdown) {
 TEST(Experiment, CanvasStateCarriesIntoTheNextRun) {
     Program program;
     program.run(startUpFields());
-    const CanvasState afterRun{CanvasScale::pixels, 1, FillStyle::solid, colours::marker};
+    const CanvasState afterRun{1, FillStyle::solid, colours::marker};
     EXPECT_EQ(program.recorder.canvasState(), afterRun);
 
     program.recorder.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/window_design.h"
 #include "experiment/apparatus.h"
 #include "experiment/run_recorder.h"
 
@@ -15,6 +16,7 @@ struct PlottedStep {
     std::optional<Colour> outline;   // the colour of the mark drawn at its end in its place
     int impactDots = 0;              // white dots drawn, in impact mode
     std::vector<float> dotRandoms{}; // the random numbers the dots took, in order
+    std::vector<float> markers{};    // where the envelope markers stand: hole A, hole B, sum
     double pauseCount = 0;
 };
 
@@ -31,8 +33,12 @@ inline std::vector<PlottedStep> plottedSteps(const std::vector<RunCall>& calls) 
                 step.outline = line->colour;
             }
         } else if (const auto* circle = std::get_if<DrawCircle>(&call)) {
-            if (circle->colour == colours::white && circle->radius == 1)
+            if (circle->radius != 1)
+                continue;
+            if (circle->colour == colours::white)
                 ++step.impactDots;
+            else
+                step.markers.push_back(circle->x);
         } else if (const auto* random = std::get_if<NextRandom>(&call)) {
             step.dotRandoms.push_back(random->value);
         } else if (const auto* pause = std::get_if<PauseFor>(&call)) {
@@ -44,12 +50,25 @@ inline std::vector<PlottedStep> plottedSteps(const std::vector<RunCall>& calls) 
     return steps;
 }
 
-// Every geometry the controls offer, 3 distances × 5 offsets × 4 frequencies, in one display mode.
+// The texts that the options of the field's frame write, top of the frame down.
+inline std::vector<std::string> optionTexts(ParameterField field) {
+    std::vector<std::string> texts;
+    for (const FrameDesign& frame : frameDesigns()) {
+        if (frame.field == field) {
+            for (const OptionDesign& option : frame.options)
+                texts.emplace_back(option.text);
+        }
+    }
+    return texts;
+}
+
+// Every geometry the controls offer, each detector distance with each hole offset and each
+// frequency, in one display mode.
 inline std::vector<ParameterTexts> everyGeometry(const char* mode) {
     std::vector<ParameterTexts> geometries;
-    for (const char* distance : {"200", "150", "100"})
-        for (const char* offset : {"40", "15", "10", "5", "0"})
-            for (const char* frequency : {"2", "0.5", "0.3", "0.1"})
+    for (const std::string& distance : optionTexts(ParameterField::nVzdalenost))
+        for (const std::string& offset : optionTexts(ParameterField::nOdchylka))
+            for (const std::string& frequency : optionTexts(ParameterField::nKmitocet))
                 geometries.emplace_back(distance, offset, frequency, mode, "1");
     return geometries;
 }

@@ -1,3 +1,4 @@
+#include "core/conversions.h"
 #include "experiment/pace.h"
 #include "experiment/plotted_steps.h"
 #include "sound/run_sound.h"
@@ -114,6 +115,19 @@ TEST(RunSound, PitchRisesWithTheFrequencyFrom200To800Hz) {
     EXPECT_EQ(
         soundOfRun(ParameterTexts("200", "15", "0.3", "1", "1"), RandomSequence()).toneFrequency,
         toneFrequency(0.3));
+}
+
+// A frequency beyond the tone range would sound like the range's nearer end, as its neighbour
+// does; the lowest and the highest the controls offer span the whole range of pitch.
+TEST(RunSound, EveryFrequencyTheControlsOfferHasAPitchOfItsOwn) {
+    std::vector<double> offered;
+    for (const std::string& text : optionTexts(ParameterField::nKmitocet)) {
+        offered.push_back(textToNumber(text));
+        EXPECT_GE(offered.back(), toneRange.lowest) << text;
+        EXPECT_LE(offered.back(), toneRange.highest) << text;
+    }
+    EXPECT_DOUBLE_EQ(toneFrequency(*std::ranges::min_element(offered)), 200);
+    EXPECT_DOUBLE_EQ(toneFrequency(*std::ranges::max_element(offered)), 800);
 }
 
 } // namespace

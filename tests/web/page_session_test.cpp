@@ -44,16 +44,16 @@ struct Page {
             now = *progress.nextStep;
         return now;
     }
-    // The picture that the redraw under way paints aside, part by part, until it is shown.
+    // The picture that the redraw under way paints, part by part, until it is shown.
     std::vector<float> redraw() {
-        std::vector<float> aside;
+        std::vector<float> redrawn;
         for (;;) {
             const std::optional<Board::RedrawStep> step = session.nextRedrawStep();
             if (step == Board::RedrawStep::begin)
-                aside.clear();
+                redrawn.clear();
             if (!step || step == Board::RedrawStep::show)
-                return aside;
-            aside.insert(aside.end(), session.boardPaint().begin(), session.boardPaint().end());
+                return redrawn;
+            redrawn.insert(redrawn.end(), session.boardPaint().begin(), session.boardPaint().end());
         }
     }
 };
@@ -109,7 +109,7 @@ TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedOnceTheRunInProgressHasEnded) 
     for (auto progress = page.advance(150ms); progress.nextStep;
          progress = page.advance(*progress.nextStep)) {
     }
-    EXPECT_TRUE(page.session.busy()) << "and the board is drawn afresh when it has ended";
+    EXPECT_TRUE(page.session.busy()) << "and the board is redrawn when it has ended";
     EXPECT_EQ(page.redraw(), page.picture);
     EXPECT_EQ(page.session.pixelRatio(), 1.5);
 }

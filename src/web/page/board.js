@@ -1,6 +1,6 @@
 // The drawing board: a canvas at the screen's own pixels, the labels painted beneath what the
 // runs draw. A run's steps are painted on it as they come. When the board is to be shown at
-// another pixel ratio, it is drawn afresh aside, a slice at a time so that the page keeps
+// another pixel ratio, it is redrawn on a canvas of its own, a slice at a time so that the page keeps
 // answering, while the old picture stays shown, scaled; the new one then replaces it at once.
 function createBoard(design, api, painter, client) {
     const canvas = element("canvas", {
@@ -37,13 +37,13 @@ function createBoard(design, api, painter, client) {
     const steps = design.redrawSteps; // the codes of the redraw's steps
     const sliceTarget = 12; // milliseconds, far enough below the 50 that a busy machine may cost
     let shapesASlice = 200;
-    let aside = null; // the canvas being drawn, and its context
+    let redrawn = null; // the canvas being redrawn, and its context
     let step = null; // the step being painted: its list and how far it has been painted
     let slicing = false;
     let whenShown = () => {};
     let redrawsShown = 0;
 
-    function drawAside() {
+    function redrawSlice() {
         const started = performance.now();
         let shapes = shapesASlice;
         while (shapes > 0) {
@@ -51,28 +51,28 @@ function createBoard(design, api, painter, client) {
                 const next = api.nextRedrawStep();
                 if (next !== steps.begin && next !== steps.drawRun) {
                     if (next === steps.show)
-                        showAside();
-                    aside = null;
+                        showRedrawn();
+                    redrawn = null;
                     slicing = false;
                     whenShown();
                     return;
                 }
                 if (next === steps.begin)
-                    aside = blankCanvas(api.redrawRatio());
+                    redrawn = blankCanvas(api.redrawRatio());
                 step = { list: api.paintList(), at: 0 };
             }
-            const { at, painted } = painter.paint(aside.context, api.values(step.list), step.at,
+            const { at, painted } = painter.paint(redrawn.context, api.values(step.list), step.at,
                                                   shapes);
             step.at = at;
             shapes -= painted;
             if (step.at >= step.list.size)
                 step = null;
         }
-        aside.context.getImageData(0, 0, 1, 1);
+        redrawn.context.getImageData(0, 0, 1, 1);
         const took = performance.now() - started;
         const scaled = Math.round(shapesASlice * sliceTarget / Math.max(took, 1));
         shapesASlice = Math.max(10, Math.min(scaled, Math.round(shapesASlice * 1.25)));
-        soon(drawAside);
+        soon(redrawSlice);
     }
 
     function blankCanvas(ratio) {
@@ -82,30 +82,30 @@ function createBoard(design, api, painter, client) {
         return { canvas: made, context: contextOf(made) };
     }
 
-    function showAside() {
+    function showRedrawn() {
         ++redrawsShown;
-        canvas.width = aside.canvas.width;
-        canvas.height = aside.canvas.height;
-        canvas.getContext("2d", { alpha: false }).drawImage(aside.canvas, 0, 0);
+        canvas.width = redrawn.canvas.width;
+        canvas.height = redrawn.canvas.height;
+        canvas.getContext("2d", { alpha: false }).drawImage(redrawn.canvas, 0, 0);
     }
 
     return {
         description,
         paintRunProgress,
-        // The board is to be shown at this pixel ratio; a picture at another is drawn afresh.
+        // The board is to be shown at this pixel ratio; a picture at another is redrawn.
         showAt(ratio) {
             if (api.showAt(ratio)) {
-                aside = null;
+                redrawn = null;
                 step = null;
             }
-            this.drawAfresh();
+            this.redraw();
         },
         // Carries on with a redraw that is under way, if it is not being carried on already.
-        drawAfresh() {
+        redraw() {
             if (slicing || !api.redrawing())
                 return;
             slicing = true;
-            soon(drawAside);
+            soon(redrawSlice);
         },
         // What to do once a redraw has ended, shown or given up.
         whenShown(then) {

@@ -15,13 +15,12 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
         });
     }
 
-    // A PNG download, named for the minute it was saved; the browser's own save handling applies.
+    // A PNG download, named for the minute on the user's clock it was saved; the browser's own
+    // save handling applies.
     function savePicture() {
         const now = new Date();
-        const two = (value) => String(value).padStart(2, "0");
-        const stamp = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}-`
-            + `${two(now.getHours())}${two(now.getMinutes())}`;
-        const name = api.pictureFileName(stamp);
+        const name = api.pictureFileName(now.getFullYear(), now.getMonth() + 1, now.getDate(),
+                                         now.getHours(), now.getMinutes());
         board.picture((png) => {
             const link = element("a", { download: name, href: URL.createObjectURL(png) });
             document.body.append(link);

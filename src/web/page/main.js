@@ -84,14 +84,14 @@ async function main() {
         neverWaits: commands.neverWaits,
     }, isNotThePages);
 
-    // Busy while a run plays or the board is drawn afresh: the wait cursor shows, and input
+    // Busy while a run plays or the board is redrawn: the wait cursor shows, and input
     // waits until then.
     function boardMayBeIdle() {
         if (ending.ended())
             return;
         theory.refresh(); // the board may be at other pixels now
         if (api.busy()) {
-            board.drawAfresh();
+            board.redraw();
             return;
         }
         document.documentElement.classList.remove("busy");
