@@ -10,6 +10,7 @@ namespace lumorix {
 enum class BoardCommand {
     copyPicture,
     savePicture,
+    savePatternData,
     cleanBoard,
     fullScreen,
     leaveFullScreen,
@@ -19,6 +20,11 @@ enum class BoardCommand {
     help,
     sound,
     theory,
+    coverHoleA,
+    coverHoleB,
+    whichPath,
+    examinePoint,
+    letterKeys,
     count
 };
 
