@@ -41,8 +41,9 @@ enum class OnPage {
 struct BoardCommandDesign {
     std::string_view name; // the command's name in the page's design
     std::string_view caption = {};
-    // The key that the menu and the help name, and another key that works as well, if any.
-    std::string_view key;
+    // The key that the menu and the help name, none for a command only the menu has, and another
+    // key that works as well, if any.
+    std::string_view key = {};
     std::string_view otherKey = {};
     // Whether the entry is one that is on or off.
     bool checkable = false;
