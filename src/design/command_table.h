@@ -54,6 +54,10 @@ struct BoardCommandDesign {
     // What the help's list of keys says the command does. Empty: it is said in the row of the
     // command before, which lists this command's key beside its own.
     std::string_view help = {};
+
+    // A key of one letter, with no modifier, which the teacher can turn off ("Jednopísmenné
+    // zkratky"), since speech input and a stray keystroke trip over such keys.
+    bool letterKey() const { return key.size() == 1; }
 };
 
 const EnumTable<BoardCommand, BoardCommandDesign>& boardCommands();
