@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumorix {
@@ -30,6 +31,8 @@ struct PointMarks {
     std::string text; // pointReadoutText: one line each, painted left-aligned from the box's top
 };
 
+// The marker as assistive technology names it: a slider whose value is the readout's text.
+inline constexpr std::string_view pointMarkerName = "Zkoumaný bod";
 inline constexpr FontDesign pointTextFont{"Arial", 12, false};
 inline constexpr Colour pointMarkerColour = Colour::fromRgb(200, 0, 0);
 // The arrows are shown this many times their length in a run.
