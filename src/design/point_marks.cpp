@@ -54,10 +54,11 @@ std::optional<PointMarks> pointMarks(const ParameterFields& fields, const RunSta
 
     PointMarks marks{row, {}, textBox, pointReadoutText(*readout)};
     auto& strokes = marks.strokes;
+    // In the marker's colour: in the run's own, they would vanish among the rays it drew.
     if (scene.holeAOpen())
-        strokes.push_back({A::wallX, scene.holeAY(), at.x, at.y, colours::ray, rayWidth});
+        strokes.push_back({A::wallX, scene.holeAY(), at.x, at.y, pointMarkerColour, rayWidth});
     if (scene.holeBOpen())
-        strokes.push_back({A::wallX, scene.holeBY(), at.x, at.y, colours::ray, rayWidth});
+        strokes.push_back({A::wallX, scene.holeBY(), at.x, at.y, pointMarkerColour, rayWidth});
     strokes.push_back({at.x - markerHalfWidth, at.y, at.x + markerHalfWidth, at.y,
                        pointMarkerColour, markerWidth});
     for (const std::optional<Arrow>& arrow : {chain.arrowB, chain.arrowA}) {

@@ -26,8 +26,8 @@ double length(const PointStroke& stroke) {
 TEST(PointMarks, ShowRaysFromTheOpenHolesAndTheArrowsFourTimesTheirRunSize) {
     const auto both = pointMarks(startUp, {}, 285);
     ASSERT_TRUE(both);
-    EXPECT_EQ(strokesFrom(*both, 250, 285, colours::ray), 1) << "ray from hole A";
-    EXPECT_EQ(strokesFrom(*both, 250, 315, colours::ray), 1) << "ray from hole B";
+    EXPECT_EQ(strokesFrom(*both, 250, 285, pointMarkerColour), 1) << "ray from hole A";
+    EXPECT_EQ(strokesFrom(*both, 250, 315, pointMarkerColour), 1) << "ray from hole B";
     // Hole B's arrow, drawn first, begins at the point and is 100 px long; the green resultant
     // begins there too.
     const auto arrowB = std::ranges::find_if(both->strokes, [](const PointStroke& stroke) {
@@ -40,7 +40,8 @@ TEST(PointMarks, ShowRaysFromTheOpenHolesAndTheArrowsFourTimesTheirRunSize) {
 
     const auto coveredA = pointMarks(startUp, {.coverA = true}, 285);
     ASSERT_TRUE(coveredA);
-    EXPECT_EQ(strokesFrom(*coveredA, 250, 285, colours::ray), 0) << "no ray from a covered hole";
+    EXPECT_EQ(strokesFrom(*coveredA, 250, 285, pointMarkerColour), 0)
+        << "no ray from a covered hole";
     EXPECT_EQ(strokesFrom(*coveredA, 450, 285, colours::resultant), 0);
 
     // With the which-path detector both arrows begin at the point, side by side, unchained.
