@@ -35,8 +35,8 @@ void AccessibleDrawing::describeEmptyBoard() {
     describe(emptyDrawingDescription);
 }
 
-void AccessibleDrawing::describeRun(std::string_view modeText) {
-    describe(finishedRunDescription(modeText));
+void AccessibleDrawing::describeRun(std::string_view modeText, const RunStates& states) {
+    describe(finishedRunDescription(modeText, states));
 }
 
 void AccessibleDrawing::describeSound(bool on) {

@@ -42,6 +42,14 @@ QList<QKeySequence> keys(const BoardCommandDesign& design, QKeySequence::Standar
 
 } // namespace
 
+void BoardCommands::answerLetterKeys(bool on) const {
+    for (const auto& [command, design] : boardCommands()) {
+        if (design.letterKey())
+            (*this)[command]->setShortcuts(on ? keys(design, platformKey(command))
+                                              : QList<QKeySequence>());
+    }
+}
+
 BoardCommands addBoardCommands(QWidget& window) {
     BoardCommands commands{};
     for (const auto& [command, design] : boardCommands()) {

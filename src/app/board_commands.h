@@ -20,6 +20,9 @@ struct BoardCommands {
     QAction* operator[](BoardCommand command) const {
         return actions.at(static_cast<std::size_t>(command));
     }
+    // The single-letter keys answer, or no longer do; their commands' menu entries still work,
+    // and show a key only while it answers.
+    void answerLetterKeys(bool on) const;
 };
 
 BoardCommands addBoardCommands(QWidget& window);

@@ -2,11 +2,12 @@
 
 #include "accessible_window.h"
 #include "core/conversions.h"
+#include "design/pattern_data.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
 #include "help_window.h"
-#include "picture_file.h"
 #include "qt_design.h"
+#include "saved_files.h"
 #include "sound/run_sound.h"
 #include "window_style.h"
 
@@ -15,6 +16,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopeGuard>
@@ -42,6 +44,21 @@ std::string_view soundFailureMessage(const SoundFailure& failure) {
 
 } // namespace
 
+// No exception leaves a handler into Qt's event dispatch: it becomes a fatal run-time error.
+// Signal arguments that the handler does not take are dropped.
+template <typename Handler> auto InterferenceWindow::guarded(Handler handler) {
+    return [this, handler](auto... arguments) {
+        try {
+            if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>)
+                handler(arguments...);
+            else
+                handler();
+        } catch (...) {
+            report(unexpectedFailure(std::current_exception()));
+        }
+    };
+}
+
 InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, QWidget* parent)
     : QWidget(parent)
     , controls_(layOutControls(*this))
@@ -51,6 +68,10 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
               [this] { heldInput_->boardIdle(); }})
     , heldInput_(new HeldInput([this] { return board_.busy(); }, this))
     , drawing_(new AccessibleDrawing(*this))
+    , pointMarker_(new PointMarker(*this, fields_, states_, guarded([this] {
+        updateWholeBoard();
+        sound_.playPointTone(fields_, states_, pointMarker_->row());
+    })))
     , commands_(addBoardCommands(*this))
     , countDuration_(countDuration)
     , reportFatalError_([this](const FatalError& error) { showFatalErrorAndQuit(this, error); })
@@ -65,6 +86,8 @@ InterferenceWindow::InterferenceWindow(std::chrono::nanoseconds countDuration, Q
     connectHandlers();
     connectCommands();
     Form_Load();
+    // After the designed controls, whose order stays as it is.
+    QWidget::setTabOrder(controls_.HScroll1, pointMarker_);
     controls_.cmdStart->setFocus();
 }
 
@@ -76,21 +99,6 @@ void InterferenceWindow::report(const FatalError& error) {
     // The program ends: nothing goes on sounding under the message.
     sound_.silence();
     reportFatalError_(error);
-}
-
-// No exception leaves a handler into Qt's event dispatch: it becomes a fatal run-time error.
-// Signal arguments that the handler does not take are dropped.
-template <typename Handler> auto InterferenceWindow::guarded(Handler handler) {
-    return [this, handler](auto... arguments) {
-        try {
-            if constexpr (std::is_invocable_v<Handler, decltype(arguments)...>)
-                handler(arguments...);
-            else
-                handler();
-        } catch (...) {
-            report(unexpectedFailure(std::current_exception()));
-        }
-    };
 }
 
 void InterferenceWindow::connectHandlers() {
@@ -115,6 +123,7 @@ void InterferenceWindow::connectCommands() {
     static constexpr EnumTable<BoardCommand, void (InterferenceWindow::*)()> handlers{{
         {BoardCommand::copyPicture, &InterferenceWindow::copyPicture},
         {BoardCommand::savePicture, &InterferenceWindow::savePicture},
+        {BoardCommand::savePatternData, &InterferenceWindow::savePatternData},
         {BoardCommand::cleanBoard, &InterferenceWindow::cleanBoard},
         {BoardCommand::fullScreen, &InterferenceWindow::toggleFullScreen},
         {BoardCommand::leaveFullScreen, &InterferenceWindow::leaveFullScreen},
@@ -124,6 +133,11 @@ void InterferenceWindow::connectCommands() {
         {BoardCommand::help, &InterferenceWindow::showHelp},
         {BoardCommand::sound, &InterferenceWindow::toggleSound},
         {BoardCommand::theory, &InterferenceWindow::toggleTheory},
+        {BoardCommand::coverHoleA, &InterferenceWindow::toggleCoverA},
+        {BoardCommand::coverHoleB, &InterferenceWindow::toggleCoverB},
+        {BoardCommand::whichPath, &InterferenceWindow::toggleWhichPath},
+        {BoardCommand::examinePoint, &InterferenceWindow::toggleExaminePoint},
+        {BoardCommand::letterKeys, &InterferenceWindow::toggleLetterKeys},
     }};
     for (const auto& [command, handle] : handlers) {
         QAction* action = commands_[command];
@@ -138,6 +152,7 @@ void InterferenceWindow::connectCommands() {
         }
     }
     commands_[BoardCommand::leaveFullScreen]->setEnabled(false);
+    commands_[BoardCommand::letterKeys]->setChecked(letterKeysOn_);
 }
 
 void InterferenceWindow::Form_Load() {
@@ -153,10 +168,26 @@ void InterferenceWindow::HScroll1_Change() {
 
 void InterferenceWindow::setField(ParameterField field, const QString& text) {
     fields_.setText(field, text);
-    if (theoryShown_) {
-        theory_.follow(fields_);
-        update(shownArea(QRect(QPoint(), clientSize)));
-    }
+    marksFollow();
+}
+
+void InterferenceWindow::setStates(const RunStates& states) {
+    states_ = states;
+    commands_[BoardCommand::coverHoleA]->setChecked(states_.coverA);
+    commands_[BoardCommand::coverHoleB]->setChecked(states_.coverB);
+    commands_[BoardCommand::whichPath]->setChecked(states_.whichPath);
+    marksFollow();
+}
+
+void InterferenceWindow::marksFollow() {
+    const bool pointShown = !pointMarker_->isHidden();
+    if (!theoryShown_ && !pointShown)
+        return;
+    if (theoryShown_)
+        theory_.follow(fields_, states_);
+    if (pointShown)
+        pointMarker_->follow(fields_, states_);
+    updateWholeBoard();
 }
 
 void InterferenceWindow::cmdKonec_Click() {
@@ -173,17 +204,31 @@ void InterferenceWindow::cmdStart_Click() {
 void InterferenceWindow::runExperiment() {
     // Worked out from the random sequence as the run will draw from it, without moving it on.
     const RandomSequence random = board_.random();
+    const RunStates states = states_;
+    // The point marks stand aside while the run draws.
+    const bool pointShown = !pointMarker_->isHidden();
+    if (pointShown) {
+        pointMarker_->showMarks(false);
+        updateWholeBoard();
+    }
     // However the run ends, even by an exception on its way to the report.
-    const auto runEnds = qScopeGuard([this] { sound_.runEnds(); });
-    const std::optional<FatalError> failure = board_.run(fields_, countDuration_, [&] {
-        sound_.runBegins([this, random] { return soundOfRun(fields_, random, countDuration_); });
+    const auto runEnds = qScopeGuard([this, pointShown] {
+        sound_.runEnds();
+        if (pointShown) {
+            pointMarker_->showMarks(true);
+            updateWholeBoard();
+        }
+    });
+    const std::optional<FatalError> failure = board_.run(fields_, states, countDuration_, [&] {
+        sound_.runBegins(
+            [this, random, states] { return soundOfRun(fields_, random, countDuration_, states); });
     });
     if (failure) {
         heldInput_->drop(); // the program ends
         report(*failure);
         return;
     }
-    drawing_->describeRun(fields_.text(ParameterField::nInterference));
+    drawing_->describeRun(fields_.text(ParameterField::nInterference), states);
 }
 
 QRegion InterferenceWindow::shownArea(const QRegion& board) const {
@@ -200,12 +245,20 @@ QRegion InterferenceWindow::shownArea(const QRegion& board) const {
     return shown;
 }
 
+void InterferenceWindow::updateWholeBoard() {
+    update(shownArea(QRect(QPoint(), clientSize)));
+}
+
 void InterferenceWindow::copyPicture() {
     QGuiApplication::clipboard()->setImage(board_.picture());
 }
 
 void InterferenceWindow::savePicture() {
     savePictureAs(*this, board_.picture(), QDateTime::currentDateTime());
+}
+
+void InterferenceWindow::savePatternData() {
+    savePatternDataAs(*this, patternDataCsv(fields_, states_), QDateTime::currentDateTime());
 }
 
 void InterferenceWindow::cleanBoard() {
@@ -236,8 +289,52 @@ void InterferenceWindow::toggleTheory() {
     theoryShown_ = !theoryShown_;
     commands_[BoardCommand::theory]->setChecked(theoryShown_);
     if (theoryShown_)
-        theory_.follow(fields_);
-    update(shownArea(QRect(QPoint(), clientSize)));
+        theory_.follow(fields_, states_);
+    updateWholeBoard();
+}
+
+void InterferenceWindow::toggleCoverA() {
+    RunStates states = states_;
+    states.coverA = !states.coverA;
+    setStates(states);
+}
+
+void InterferenceWindow::toggleCoverB() {
+    RunStates states = states_;
+    states.coverB = !states.coverB;
+    setStates(states);
+}
+
+void InterferenceWindow::toggleWhichPath() {
+    RunStates states = states_;
+    states.whichPath = !states.whichPath;
+    setStates(states);
+}
+
+void InterferenceWindow::toggleExaminePoint() {
+    const bool on = pointMarker_->isHidden();
+    commands_[BoardCommand::examinePoint]->setChecked(on);
+    if (on) {
+        focusBeforePoint_ = focusWidget();
+        pointMarker_->follow(fields_, states_);
+        pointMarker_->show();
+        pointMarker_->setFocus(Qt::OtherFocusReason);
+    } else {
+        if (pointMarker_->hasFocus()) {
+            QWidget* back = focusBeforePoint_ != nullptr && !focusBeforePoint_->isHidden()
+                                ? focusBeforePoint_.data()
+                                : controls_.cmdStart;
+            back->setFocus(Qt::OtherFocusReason);
+        }
+        pointMarker_->hide();
+    }
+    updateWholeBoard();
+}
+
+void InterferenceWindow::toggleLetterKeys() {
+    letterKeysOn_ = !letterKeysOn_;
+    commands_.answerLetterKeys(letterKeysOn_);
+    commands_[BoardCommand::letterKeys]->setChecked(letterKeysOn_);
 }
 
 void InterferenceWindow::showHelp() {
@@ -316,6 +413,7 @@ void InterferenceWindow::placeClientArea() {
     placeControls(*this, controls_, placement_);
     board_.setPlacement(placement_);
     drawing_->setGeometry(toQRect(placedClientArea(placement_)));
+    pointMarker_->setPlacement(placement_);
     matchBoardToScreen();
     update();
 }
@@ -332,6 +430,27 @@ void InterferenceWindow::contextMenuEvent(QContextMenuEvent* event) {
     }));
 }
 
+QPointF InterferenceWindow::clientPoint(QPointF windowPoint) const {
+    return {(windowPoint.x() - placement_.left) / placement_.scale,
+            (windowPoint.y() - placement_.top) / placement_.scale};
+}
+
+// A press, a drag or a release on the detector line is the point marker's.
+void InterferenceWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !pointMarker_->press(clientPoint(event->position())))
+        QWidget::mousePressEvent(event);
+}
+
+void InterferenceWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!pointMarker_->drag(clientPoint(event->position())))
+        QWidget::mouseMoveEvent(event);
+}
+
+void InterferenceWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !pointMarker_->release())
+        QWidget::mouseReleaseEvent(event);
+}
+
 void InterferenceWindow::paintEvent(QPaintEvent* event) {
     // The window may have moved to a screen with another pixel ratio.
     matchBoardToScreen();
@@ -340,17 +459,20 @@ void InterferenceWindow::paintEvent(QPaintEvent* event) {
         update();
         return;
     }
-    if (theoryShown_)
-        paintTheory(painter, event->rect());
+    if (theoryShown_ || !pointMarker_->isHidden())
+        paintMarks(painter, event->rect());
 }
 
-void InterferenceWindow::paintTheory(QPainter& painter, const QRect& area) const {
+void InterferenceWindow::paintMarks(QPainter& painter, const QRect& area) const {
     const QRect board = toQRect(placedClientArea(placement_));
     painter.resetTransform();
     painter.setClipRect(area & board);
     painter.translate(board.topLeft());
     painter.scale(placement_.scale, placement_.scale);
-    theory_.paint(painter);
+    if (theoryShown_)
+        theory_.paint(painter);
+    if (!pointMarker_->isHidden())
+        pointMarker_->paintMarks(painter);
 }
 
 void InterferenceWindow::closeEvent(QCloseEvent* event) {

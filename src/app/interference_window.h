@@ -6,6 +6,7 @@
 #include "experiment/pace.h"
 #include "fatal_error_report.h"
 #include "held_input.h"
+#include "point_marker.h"
 #include "screen_board.h"
 #include "window_fields.h"
 #include "window_layout.h"
@@ -27,7 +28,8 @@ class HelpWindow;
 // screen, and the board is redrawn at that size, as crisp as at its own. While a run lasts or
 // the board is being redrawn, input waits and is handled after, in the order it came; only
 // the sound is turned on or off at once. The runs can be heard, and the formula's fringes shown
-// over the picture.
+// over the picture. The teacher can cover a hole or put the which-path detector at the holes for
+// the next run, and examine one point of the detector line under the settings of the next run.
 class InterferenceWindow final : public QWidget {
     Q_OBJECT
 
@@ -49,6 +51,8 @@ public:
     bool isBoardBusy() const { return board_.busy(); }
     bool isSoundOn() const { return sound_.isOn(); }
     bool isTheoryShown() const { return theoryShown_; }
+    // What the next run puts in the light's way.
+    const RunStates& runStates() const { return states_; }
     // Where the client area is shown in the window, and how large.
     const ClientPlacement& placement() const { return placement_; }
     // The zoom step of the window when it is not full screen.
@@ -69,6 +73,12 @@ public:
     void resetZoom();
     void toggleSound();
     void toggleTheory();
+    void toggleCoverA();
+    void toggleCoverB();
+    void toggleWhichPath();
+    void toggleExaminePoint();
+    void savePatternData();
+    void toggleLetterKeys();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,6 +86,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void Form_Load();
@@ -85,6 +98,9 @@ private:
     template <typename Handler> auto guarded(Handler handler);
     void report(const FatalError& error);
     void setField(ParameterField field, const QString& text);
+    void setStates(const RunStates& states);
+    // The marks over the picture follow the fields and the states as they are now.
+    void marksFollow();
     void showSoundState();
     void soundWentSilent(const std::optional<SoundFailure>& firstReason);
 
@@ -95,13 +111,22 @@ private:
     // The board at the screen's pixel ratio times the client area's scale.
     void matchBoardToScreen();
     QRegion shownArea(const QRegion& board) const;
-    void paintTheory(QPainter& painter, const QRect& area) const;
+    void updateWholeBoard();
+    // A point of the window in the client area's logical pixels.
+    QPointF clientPoint(QPointF windowPoint) const;
+    // The theory marks and the point marks, over the picture.
+    void paintMarks(QPainter& painter, const QRect& area) const;
 
     WindowControls controls_;
     WindowFields fields_;
+    RunStates states_;
     ScreenBoard board_;
     HeldInput* heldInput_;
     AccessibleDrawing* drawing_;
+    PointMarker* pointMarker_;
+    // Where the focus was when the point marker took it, to return it there.
+    QPointer<QWidget> focusBeforePoint_;
+    bool letterKeysOn_ = true;
     BoardCommands commands_;
     QPointer<HelpWindow> help_;
     std::chrono::nanoseconds countDuration_;

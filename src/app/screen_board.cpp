@@ -50,11 +50,11 @@ ScreenBoard::ScreenBoard(QObject& context, std::vector<SurfaceLabel*> labelWidge
     , canvas_(board_.random(), surface_)
     , labels_(std::move(labelWidgets)) {}
 
-std::optional<FatalError> ScreenBoard::run(const ParameterFields& fields,
+std::optional<FatalError> ScreenBoard::run(const ParameterFields& fields, const RunStates& states,
                                            std::chrono::nanoseconds countDuration,
                                            const std::function<void()>& firstStepBegins) {
     paintFirstPicture();
-    board_.runBegins(fields);
+    board_.runBegins(fields, states);
     std::optional<FatalError> failure;
     {
         const BusyCursor busy;
@@ -63,7 +63,7 @@ std::optional<FatalError> ScreenBoard::run(const ParameterFields& fields,
         // However the run ends, its last step is shown: an exception that leaves the run must
         // not leave the surface open for painting while the window reports the error.
         const auto showLastStep = qScopeGuard([this] { showProgress(); });
-        failure = runExperiment(canvas_, fields, board_.labels(), pause);
+        failure = runExperiment(canvas_, fields, board_.labels(), pause, states);
     }
     {
         ScreenSurface::Painting painting(surface_);

@@ -40,11 +40,11 @@ public:
 
     // The random sequence as the next run will draw from it.
     const RandomSequence& random() const { return board_.random(); }
-    // One run, drawn live: each step is shown as its pause begins; the labels it moved reach the
-    // picture when it ends. firstStepBegins is called the moment the run's first step begins,
-    // before it draws: the run's time is counted from there. A failure comes back as the fatal
-    // error to report.
-    std::optional<FatalError> run(const ParameterFields& fields,
+    // One run with the states, drawn live: each step is shown as its pause begins; the labels it
+    // moved reach the picture when it ends. firstStepBegins is called the moment the run's first
+    // step begins, before it draws: the run's time is counted from there. A failure comes back as
+    // the fatal error to report.
+    std::optional<FatalError> run(const ParameterFields& fields, const RunStates& states,
                                   std::chrono::nanoseconds countDuration,
                                   const std::function<void()>& firstStepBegins);
     // A clean board, as at start-up; the random sequence goes on. Only while idle.

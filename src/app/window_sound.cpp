@@ -1,5 +1,6 @@
 #include "window_sound.h"
 
+#include "experiment/point_readout.h"
 #include "pulse_sound_device.h"
 
 #include <utility>
@@ -7,6 +8,9 @@
 namespace lumorix {
 
 namespace {
+
+// Long enough to hear how loud it is, short enough to follow a key held down.
+constexpr std::chrono::milliseconds pointToneLength{150};
 
 std::unique_ptr<SoundOutput> pulseOutput(SoundOutput::FailureReport failed) {
     return std::make_unique<SoundOutput>([] { return openPulseSoundDevice(PulseStream{}); },
@@ -50,6 +54,16 @@ void WindowSound::runBegins(std::function<RunSound()> sound) {
 void WindowSound::runEnds() {
     // The sound lasts as long as the run's pauses, so it has ended with the run by itself.
     run_.reset();
+}
+
+void WindowSound::playPointTone(const ParameterFields& fields, const RunStates& states, int row) {
+    if (!on_ || run_)
+        return;
+    const std::optional<PointReadout> readout = pointReadout(fields, states, row);
+    if (!readout)
+        return;
+    const StepSound tone{pointToneLength, rowLoudness(fields, states, row), maxToneRamp, {}};
+    output_->play(RunSound{toneFrequency(readout->scene.frequency), {tone}});
 }
 
 void WindowSound::silence() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "experiment/parameter_fields.h"
+#include "experiment/run_states.h"
 #include "sound/sound_output.h"
 
 #include <QObject>
@@ -35,6 +37,9 @@ public:
     // run has ended, or failed.
     void runBegins(std::function<RunSound()> sound);
     void runEnds();
+    // A moment's tone for the point marker on a row: as loud as a run of the settings is there,
+    // at its pitch. Heard only while the sound is on and no run sounds.
+    void playPointTone(const ParameterFields& fields, const RunStates& states, int row);
     // Whatever sounds falls silent at once, as when the program is about to end.
     void silence();
 

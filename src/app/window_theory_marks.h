@@ -11,8 +11,10 @@ namespace lumorix {
 // holds them.
 class WindowTheoryMarks {
 public:
-    // The fields have changed: the marks follow them.
-    void follow(const ParameterFields& fields) { marks_ = theoryMarks(fields); }
+    // The fields or the next run's states have changed: the marks follow them.
+    void follow(const ParameterFields& fields, const RunStates& states) {
+        marks_ = theoryMarks(fields, states);
+    }
     // Paints them with a painter in the client area's logical pixels.
     void paint(QPainter& painter) const;
 

@@ -10,6 +10,7 @@ namespace lumorix {
 enum class BoardCommand {
     copyPicture,
     savePicture,
+    savePatternData,
     cleanBoard,
     fullScreen,
     leaveFullScreen,
@@ -19,6 +20,11 @@ enum class BoardCommand {
     help,
     sound,
     theory,
+    coverHoleA,
+    coverHoleB,
+    whichPath,
+    examinePoint,
+    letterKeys,
     count
 };
 
@@ -35,8 +41,9 @@ enum class OnPage {
 struct BoardCommandDesign {
     std::string_view name; // the command's name in the page's design
     std::string_view caption = {};
-    // The key that the menu and the help name, and another key that works as well, if any.
-    std::string_view key;
+    // The key that the menu and the help name, none for a command only the menu has, and another
+    // key that works as well, if any.
+    std::string_view key = {};
     std::string_view otherKey = {};
     // Whether the entry is one that is on or off.
     bool checkable = false;
@@ -47,6 +54,10 @@ struct BoardCommandDesign {
     // What the help's list of keys says the command does. Empty: it is said in the row of the
     // command before, which lists this command's key beside its own.
     std::string_view help = {};
+
+    // A key of one letter, with no modifier, which the teacher can turn off ("Jednopísmenné
+    // zkratky"), since speech input and a stray keystroke trip over such keys.
+    bool letterKey() const { return key.size() == 1; }
 };
 
 const EnumTable<BoardCommand, BoardCommandDesign>& boardCommands();

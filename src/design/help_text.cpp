@@ -50,10 +50,47 @@ Značky se mění se zvolenými hodnotami; do obrázku se nekreslí, kopie i ulo
 neobsahují.</li>
 </ul>
 
+<h3>Proč vznikají proužky</h3>
+<ul>
+<li><b>Zakrýt dírku</b> (klávesy A a B): při dalším běhu je dírka ve stěně zakrytá a světlo
+prochází jen tou druhou. Kreslí se jen její paprsek a šipka a obrazec je hladký: jedna dírka
+proužky nedělá.</li>
+<li><b>Detektor průchodu</b> (klávesa D): u každé otevřené dírky stojí detektor (oranžový
+kroužek), který pozná, kudy světlo prošlo. Šipky se pak nekladou za sebe, každá začíná v bodě
+detektoru; sčítají se jasy obou cest, ne šipky, a proužky zmizí. Dopady fotonů jsou rozptýlené
+bez proužků a tón se už nevlní.</li>
+<li><b>Obrysy</b>: se zakrytou dírkou nebo s detektorem průchodu se pruhy Světla a Fotonu kreslí
+jen jako obrys, krátkou čárkou na konci každého pruhu, přes to, co už na ploše je: oranžový
+s detektorem průchodu, purpurový se světlem jen z dírky A, žlutý jen z dírky B a šedá čára na
+ose, když jsou zakryté obě. Nakreslete pruhy s oběma dírkami a přes ně obrys s detektorem:
+proužky kolem něj kmitají od nuly po jeho dvojnásobek. Purpurový a žlutý obrys dají sečtené
+právě ten oranžový. Dopady fotonů se kreslí jako vždy; porovnejte je běh po běhu nebo na
+uložených obrázcích.</li>
+<li>Modré značky obálky a zvuk se řídí otevřenými dírkami. Teorie (T) značí proužky jen
+s oběma dírkami otevřenými a bez detektoru průchodu; jinak žádné nejsou.</li>
+<li><b>Zkoumat bod</b> (klávesa P): na detektoru stojí červená značka. Šipky nahoru a dolů ji
+posouvají o řádek, Page Up a Page Down o deset, Home a End na konce detektoru; lze na detektor
+i kliknout nebo značku táhnout. U bodu jsou paprsky z otevřených dírek a šipky čtyřikrát větší
+než v běhu, pod obrázkem délky obou drah, jejich rozdíl v pixelech a ve vlnových délkách,
+fázový rozdíl a jas z 10 000. Se zapnutým zvukem každý posun krátce zazní, tak hlasitě, jak
+by tam zněl běh. Značka platí pro nastavení dalšího běhu a do obrázku se nekreslí.</li>
+<li><b>Uložit data</b> (Ctrl+E): obrazec dalšího běhu jako čísla v souboru CSV, řádek po řádku
+detektoru: výška nad osou, obě dráhy, jejich rozdíl ve vlnových délkách, jas a délka pruhu (při
+Dopadu fotonů intenzita a počet dopadů). Český tabulkový procesor ho otevře tak, jak je.</li>
+<li><b>Kde se model liší od učebnice</b>: obě šipky jsou v programu vždy stejně dlouhé, takže
+s oběma dírkami jas na každém řádku kolísá od nuly po dvojnásobek obrysu s detektorem.
+Učebnicový vzorec I<sub>A</sub> + I<sub>B</sub> + 2√(I<sub>A</sub>I<sub>B</sub>) cos Δφ s tím
+souhlasí jen na ose; mimo ni jsou podle něj jasy z obou dírek různé a tmavé proužky nejsou úplně
+tmavé.</li>
+</ul>
+
 <h3>Ovládání</h3>
 <ul>
 <li><b>Start</b> spustí animaci se zvolenými hodnotami. Během běhu okno nepřijímá žádné povely;
 kliknutí a klávesy (kromě Z) se provedou po jeho konci, v pořadí, v jakém přišly.</li>
+<li>Jednopísmenné klávesy A, B, D, P, T a Z vypne položka nabídky „Jednopísmenné zkratky“,
+například pro hlasové ovládání nebo aby je nikdo nestiskl omylem; příkazy zůstanou
+v nabídce.</li>
 <li><b>Konec</b> zavře okno a ukončí program.</li>
 <li><b>Rozteč dírek</b>: jak daleko od sebe dírky jsou, od „velká“ po „0“.</li>
 <li><b>Vzdálenost Detektor-Clona</b>: jak daleko za clonou stojí detektor.</li>
@@ -65,8 +102,8 @@ obrazec.</li>
 
 <h3>Klávesy</h3>
 <table cellpadding="2">
-<tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>přechod mezi tlačítky, zvolenou volbou každého rámečku
-a posuvníkem</td></tr>
+<tr><td><b>Tab</b>, <b>Shift+Tab</b></td><td>přechod mezi tlačítky, zvolenou volbou každého rámečku,
+posuvníkem a značkou zkoumaného bodu, je-li zapnutá</td></tr>
 <tr><td><b>mezerník</b>, <b>Enter</b></td><td>stisk tlačítka, na kterém je výběr</td></tr>
 <tr><td><b>šipky</b></td><td>jiná volba v rámečku; posun posuvníku o jeden stupeň</td></tr>
 <tr><td><b>Home</b>, <b>End</b></td><td>posuvník na nejrychlejší nebo nejpomalejší konec</td></tr>
@@ -96,7 +133,9 @@ std::string commandRows() {
     };
     std::vector<Row> rows;
     for (const auto& [command, design] : boardCommands()) {
-        const std::string key = "<b>" + keyName(design.key) + "</b>";
+        // A command without a key is named as the menu's entry.
+        const std::string key = design.key.empty() ? "„" + std::string(design.caption) + "“"
+                                                   : "<b>" + keyName(design.key) + "</b>";
         if (design.help.empty() && !rows.empty())
             rows.back().keys += ", " + key;
         else

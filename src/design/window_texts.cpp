@@ -16,6 +16,30 @@ constexpr std::pair<std::string_view, std::string_view> patternDescriptions[] = 
           "dopadá."},
 };
 
+std::string_view statesDescription(const RunStates& states) {
+    if (states.coverA && states.coverB)
+        return "Obě dírky byly zakryté, světlo neprošlo.";
+    if (states.coverA)
+        return states.whichPath ? "Dírka A byla zakrytá a u dírky B stál detektor průchodu."
+                                : "Dírka A byla zakrytá, světlo prošlo jen dírkou B.";
+    if (states.coverB)
+        return states.whichPath ? "Dírka B byla zakrytá a u dírky A stál detektor průchodu."
+                                : "Dírka B byla zakrytá, světlo prošlo jen dírkou A.";
+    return "U dírek stál detektor průchodu: šipky se neskládaly, jasy obou dírek se sečetly a "
+           "proužky zmizely.";
+}
+
+// The colours of the pattern's outline, as the run draws it.
+std::string_view outlineDescription(const RunStates& states) {
+    if (states.coverA && states.coverB)
+        return "Obrazec je jen šedá čára na ose.";
+    if (states.coverB)
+        return "Obrazec je nakreslen jen obrysem, purpurovým.";
+    if (states.coverA)
+        return "Obrazec je nakreslen jen obrysem, žlutým.";
+    return "Obrazec je nakreslen jen obrysem, oranžovým.";
+}
+
 } // namespace
 
 std::string fatalErrorMessage(const FatalError& error) {
@@ -33,7 +57,7 @@ std::string drawingDescription(std::string_view picture, bool soundOn) {
     return description;
 }
 
-std::string finishedRunDescription(std::string_view modeText) {
+std::string finishedRunDescription(std::string_view modeText, const RunStates& states) {
     std::string description =
         "Vlevo bodový zdroj světla, uprostřed clona se dvěma dírkami A a B, za ní svislý "
         "detektor. Šipky ukazují, jak se v bodech detektoru skládají vlny z obou dírek.";
@@ -41,6 +65,12 @@ std::string finishedRunDescription(std::string_view modeText) {
         if (mode == modeText)
             description.append(" ").append(pattern);
     }
+    if (states.plain())
+        return description;
+    description.append(" ").append(statesDescription(states));
+    // Bars in light and photon mode; impact mode sprays its dots as ever.
+    if (modeText == "0" || modeText == "1")
+        description.append(" ").append(outlineDescription(states));
     return description;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/fatal_error.h"
+#include "experiment/run_states.h"
 
 #include <string>
 #include <string_view>
@@ -28,7 +29,9 @@ std::string sliderToolTip(int value);
 inline constexpr std::string_view drawingName = "Obrazec";
 inline constexpr std::string_view emptyDrawingDescription =
     "Zatím prázdná plocha. Po stisku tlačítka Start se na ni nakreslí pokus se dvěma dírkami.";
-std::string finishedRunDescription(std::string_view modeText);
+// A run with a hole covered or the which-path detector on says so, and, where it drew its pattern
+// as an outline, in which colour.
+std::string finishedRunDescription(std::string_view modeText, const RunStates& states = {});
 // Added to the description while the sound is on.
 inline constexpr std::string_view soundOnDescription =
     "Zvuk je zapnutý: během běhu zní tón, tím hlasitější, čím je v právě snímaném bodě detektoru "

@@ -1,3 +1,4 @@
+#include "design/pattern_data.h"
 #include "window_fixture.h"
 
 #include <QDialogButtonBox>
@@ -94,6 +95,26 @@ TEST_F(ClassroomTest, EachZoomStepScalesTheControlsAndDrawsTheBoardAsARunAtThatZ
     ASSERT_TRUE(waitForTheBoard(window));
     EXPECT_TRUE(window.surface() == atDesignSize);
     expectControlsScaledBy(1, QPoint());
+}
+
+TEST_F(ClassroomTest, AZoomStepRepaintsCoveredAndDetectedRunsAsTheyWereDrawn) {
+    const auto runs = [](InterferenceWindow& w) {
+        w.cmdStart_Click();
+        w.toggleWhichPath();
+        w.cmdStart_Click();
+        w.toggleWhichPath();
+        w.toggleCoverA();
+        w.cmdStart_Click();
+        w.findChild<QRadioButton*>("opDopad")->click();
+        w.toggleWhichPath();
+        w.cmdStart_Click();
+    };
+    runs(window);
+    press(window, Qt::Key_Plus, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(1000, 750); }));
+    ASSERT_TRUE(waitForTheBoard(window));
+    EXPECT_TRUE(window.surface() == drawnFromTheStartAt([](InterferenceWindow& w) { w.zoomIn(); },
+                                                        QSize(1000, 750), runs));
 }
 
 TEST_F(ClassroomTest, AfterHeavyRunsAZoomStepRedrawsTheBoardWhileTheWindowGoesOnAnswering) {
@@ -202,6 +223,36 @@ TEST_F(ClassroomTest, CtrlSSavesThePictureAsCopiedAndAFailureKeepsIt) {
     EXPECT_TRUE(window.surface() == picture);
 }
 
+TEST_F(ClassroomTest, CtrlESavesThePatternDataAsSpreadsheetsReadItAndAFailureIsReported) {
+    select("opDopad");
+    pressAndHandle(Qt::Key_B);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("data.csv");
+    answerWhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+    });
+    press(window, Qt::Key_E, Qt::ControlModifier);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), patternDataCsv(fieldTexts(), {.coverB = true}));
+
+    const QString unwritable = folder.filePath("data.csv/data.csv");
+    QString message;
+    answerWhenShown<QFileDialog>([&](QFileDialog* dialog) {
+        answerWhenShown<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        dialog->selectFile(unwritable);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    press(window, Qt::Key_E, Qt::ControlModifier);
+    EXPECT_TRUE(message.startsWith(
+        QString::fromStdString(patternDataNotSavedMessage(unwritable.toStdString(), ""))))
+        << message.toStdString();
+}
+
 TEST_F(ClassroomTest, F1OpensTheCzechHelpBesideTheWindowAndEscClosesIt) {
     pressOnTheWindowSystem(Qt::Key_F1);
     QWidget* help = nullptr;
@@ -229,12 +280,26 @@ TEST_F(ClassroomTest, TheMenuKeyOpensTheContextMenuOfTheCommandsInOrder) {
     QWindowSystemInterface::handleContextMenuEvent(window.windowHandle(), false, QPoint(),
                                                    window.mapToGlobal(QPoint()), {});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !listed.isEmpty(); }));
-    EXPECT_EQ(listed, QStringList({QString::fromUtf8("Kopírovat obrázek Ctrl+C"),
-                                   QString::fromUtf8("Uložit obrázek… Ctrl+S"),
-                                   QString::fromUtf8("Nový obrazec Ctrl+N"),
-                                   QString::fromUtf8("Celá obrazovka F11"),
-                                   QString::fromUtf8("Nápověda F1"), QString::fromUtf8("Zvuk Z"),
-                                   QString::fromUtf8("Teorie T")}));
+    EXPECT_EQ(listed.join(", "),
+              QString::fromUtf8("Kopírovat obrázek Ctrl+C, Uložit obrázek… Ctrl+S, Uložit "
+                                "data… Ctrl+E, Nový obrazec Ctrl+N, Celá obrazovka F11, "
+                                "Nápověda F1, Zvuk Z, Teorie T, Zakrýt dírku A A, Zakrýt "
+                                "dírku B B, Detektor průchodu D, Zkoumat bod P, "
+                                "Jednopísmenné zkratky "));
+}
+
+TEST_F(ClassroomTest, LetterKeysTurnedOffLeaveTheirCommandsToTheMenu) {
+    command("Jednopísmenné zkratky")->trigger();
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_B, Qt::Key_D, Qt::Key_P, Qt::Key_T, Qt::Key_Z})
+        pressAndHandle(key);
+    EXPECT_EQ(window.runStates(), RunStates{});
+    EXPECT_FALSE(window.isTheoryShown() || window.isSoundOn());
+    EXPECT_FALSE(command("Zkoumat bod")->isChecked());
+    command("Zakrýt dírku A")->trigger();
+    EXPECT_TRUE(window.runStates().coverA) << "the menu's entry still works";
+    command("Jednopísmenné zkratky")->trigger();
+    pressAndHandle(Qt::Key_B);
+    EXPECT_TRUE(window.runStates().coverB) << "back on, the keys answer again";
 }
 
 TEST_F(ClassroomTest, AKeyPressedDuringARunTakesEffectAfterIt) {

@@ -3,6 +3,7 @@
 #include "app/interference_window.h"
 #include "core/fatal_error.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QRadioButton>
@@ -33,6 +34,23 @@ protected:
     }
 
     QString field(const QString& name) { return control<TextField>(name)->text(); }
+    // The texts of all five fields, as a run would read them now.
+    ParameterTexts fieldTexts() {
+        const auto text = [this](const char* name) {
+            return field(QString::fromUtf8(name)).toStdString();
+        };
+        return {text("nVzdalenost"), text("nOdchylka"), text("nKmitočet"), text("nInterference"),
+                text("nSpomaleni")};
+    }
+    // The teacher's command with this caption, as the menu lists it.
+    QAction* command(const char* caption) {
+        for (QAction* action : window.actions()) {
+            if (action->text() == QString::fromUtf8(caption))
+                return action;
+        }
+        ADD_FAILURE() << caption;
+        return nullptr;
+    }
     void setField(const QString& name, const QString& text) {
         control<TextField>(name)->setText(text);
     }
@@ -53,8 +71,8 @@ protected:
     }
 
     // The same, delivered before this returns: handled by then unless it must wait.
-    void pressAndHandle(Qt::Key key) {
-        pressOnTheWindowSystem(key);
+    void pressAndHandle(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        pressOnTheWindowSystem(key, modifiers);
         QWindowSystemInterface::flushWindowSystemEvents();
     }
 

@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <dlfcn.h>
 
@@ -95,6 +97,23 @@ TEST_F(WindowSoundTest, ZPressedMidRunSilencesTheRunAtOnce) {
     EXPECT_LE(samples.size(), held + (5 + 5 + 10) * sampleRate / 1000);
     EXPECT_LT(std::abs(samples.back()), 1e-3);
     EXPECT_FALSE(description().contains(QString::fromUtf8("Zvuk")));
+}
+
+TEST_F(WindowSoundTest, WithZOnEachMoveOfThePointMarkerSoundsAMomentAsLoudAsARunThere) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    pressAndHandle(Qt::Key_P);
+    pressAndHandle(Qt::Key_Up);
+    pressAndHandle(Qt::Key_Z);
+    pressAndHandle(Qt::Key_Up);
+    const std::size_t toneLength = (150 + 10) * sampleRate / 1000;
+    ASSERT_TRUE(recording.waitFor(toneLength));
+    QTest::qWait(50);
+    const std::vector<float> samples = recording.received();
+    EXPECT_EQ(samples.size(), toneLength) << "one tone, for the move after Z";
+    const auto loudness = [](float sample) { return std::abs(sample); };
+    EXPECT_NEAR(loudness(std::ranges::max(samples, {}, loudness)),
+                0.5 * rowLoudness(fieldTexts(), {}, 298), 0.01);
 }
 
 TEST_F(WindowTest, WithoutASoundServerOneMessageSaysSoAndTheRunsGoOnSilent) {
