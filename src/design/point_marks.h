@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumorix {
@@ -31,6 +32,9 @@ struct PointMarks {
 };
 
 inline constexpr FontDesign pointTextFont{"Arial", 12, false};
+// The marker is a control of its own, as a slider is, for assistive technology; its value is the
+// readout's text.
+inline constexpr std::string_view pointMarkerName = "Zkoumaný bod";
 inline constexpr Colour pointMarkerColour = Colour::fromRgb(200, 0, 0);
 // The arrows are shown this many times their length in a run.
 inline constexpr double pointArrowScale = 4;
@@ -51,5 +55,8 @@ int movedPointRow(int row, PointMove move);
 // The row a click, a tap or a drag at (x, y) puts the marker on: anywhere within a few pixels of
 // the detector line of the next run, the nearest row of the scan; none elsewhere.
 std::optional<int> pointRowAt(const ParameterFields& fields, double x, double y);
+// The box of the board that holds every point where pointRowAt finds a row, for a front end to
+// lay its marker's control over; none for fields a run would fail on.
+std::optional<Box> pointLineBox(const ParameterFields& fields);
 
 } // namespace lumorix
