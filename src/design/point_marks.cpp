@@ -36,6 +36,14 @@ void addArrow(std::vector<PointStroke>& strokes, Point start, Point end, Colour 
     }
 }
 
+std::optional<double> detectorXOf(const ParameterFields& fields) {
+    try {
+        return apparatusFor(fields, {}).detectorX;
+    } catch (const FatalError&) {
+        return std::nullopt;
+    }
+}
+
 Point scaled(Point point, Point about) {
     return {about.x + pointArrowScale * (point.x - about.x),
             about.y + pointArrowScale * (point.y - about.y)};
@@ -97,16 +105,20 @@ int movedPointRow(int row, PointMove move) {
 }
 
 std::optional<int> pointRowAt(const ParameterFields& fields, double x, double y) {
-    double detectorX = 0;
-    try {
-        detectorX = apparatusFor(fields, {}).detectorX;
-    } catch (const FatalError&) {
-        return std::nullopt;
-    }
-    if (!(std::abs(x - detectorX) <= grabDistance) ||
+    const std::optional<double> detectorX = detectorXOf(fields);
+    if (!detectorX || !(std::abs(x - *detectorX) <= grabDistance) ||
         !(y > topScanRow - 1 && y < bottomScanRow + 1))
         return std::nullopt;
     return std::clamp(static_cast<int>(std::lround(y)), topScanRow, bottomScanRow);
+}
+
+std::optional<Box> pointLineBox(const ParameterFields& fields) {
+    const std::optional<double> detectorX = detectorXOf(fields);
+    if (!detectorX)
+        return std::nullopt;
+    const auto left = static_cast<int>(std::floor(*detectorX - grabDistance));
+    const auto right = static_cast<int>(std::ceil(*detectorX + grabDistance));
+    return Box{left, topScanRow - 1, right - left, bottomScanRow - topScanRow + 2};
 }
 
 } // namespace lumorix

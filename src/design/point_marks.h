@@ -54,5 +54,8 @@ int movedPointRow(int row, PointMove move);
 // The row a click, a tap or a drag at (x, y) puts the marker on: anywhere within a few pixels of
 // the detector line of the next run, the nearest row of the scan; none elsewhere.
 std::optional<int> pointRowAt(const ParameterFields& fields, double x, double y);
+// The box of the board that holds every point where pointRowAt finds a row, for a front end to
+// lay its marker's control over; none for fields a run would fail on.
+std::optional<Box> pointLineBox(const ParameterFields& fields);
 
 } // namespace lumorix

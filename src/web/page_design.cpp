@@ -6,13 +6,16 @@
 #include "design/command_table.h"
 #include "design/help_text.h"
 #include "design/page_texts.h"
+#include "design/point_marks.h"
 #include "design/theory_marks.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
 #include "display_list.h"
+#include "experiment/detector_scan.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -285,6 +288,8 @@ void writeCommands(JsonWriter& json) {
             .value(design.checkable)
             .key("neverWaits")
             .value(design.neverWaits)
+            .key("letterKey")
+            .value(design.letterKey())
             .endObject();
     }
     json.endArray();
@@ -315,6 +320,22 @@ std::string pageDesignJson() {
         .value(cssColour(theoryDarkColour))
         .key("font")
         .value(theoryLabelFont)
+        .endObject()
+        .key("point")
+        .beginObject()
+        .key("name")
+        .value(pointMarkerName)
+        .key("font")
+        .value(pointTextFont)
+        .key("textColour")
+        .value(cssColour(colours::foreground))
+        .key("initialRow")
+        .value(initialPointRow())
+        .key("rows")
+        .beginArray()
+        .value(topScanRow)
+        .value(bottomScanRow)
+        .endArray()
         .endObject();
     writeLabels(json);
     writeControls(json);
@@ -415,8 +436,8 @@ std::string pageStyleJson() {
     return json.text();
 }
 
-std::string theoryMarksJson(const ParameterFields& fields) {
-    const TheoryMarks marks = theoryMarks(fields);
+std::string theoryMarksJson(const ParameterFields& fields, const RunStates& states) {
+    const TheoryMarks marks = theoryMarks(fields, states);
     JsonWriter json;
     json.beginObject();
     writeLines(json, "bright", marks.bright);
@@ -426,6 +447,34 @@ std::string theoryMarksJson(const ParameterFields& fields) {
         json.beginObject().key("box").value(label.box).key("text").value(label.text).endObject();
     json.endArray();
     json.endObject();
+    return json.text();
+}
+
+std::string pointMarksJson(const ParameterFields& fields, const RunStates& states, int row) {
+    const std::optional<PointMarks> marks = pointMarks(fields, states, row);
+    const std::optional<Box> line = pointLineBox(fields);
+    if (!marks || !line)
+        return "null";
+    JsonWriter json;
+    json.beginObject().key("strokes").beginArray();
+    for (const PointStroke& stroke : marks->strokes) {
+        json.beginArray()
+            .value(stroke.x1)
+            .value(stroke.y1)
+            .value(stroke.x2)
+            .value(stroke.y2)
+            .value(cssColour(stroke.colour))
+            .value(stroke.width)
+            .endArray();
+    }
+    json.endArray()
+        .key("textBox")
+        .value(marks->textBox)
+        .key("text")
+        .value(marks->text)
+        .key("line")
+        .value(*line)
+        .endObject();
     return json.text();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "experiment/parameter_fields.h"
+#include "experiment/run_states.h"
 
 #include <string>
 
@@ -17,8 +18,14 @@ std::string pageDesignJson();
 // frames' etched border.
 std::string pageStyleJson();
 
-// The formula's fringe marks for the settings the fields hold, as JSON: the bright and the dark
-// lines, each [left, right, y], and the labels, each with its box and text.
-std::string theoryMarksJson(const ParameterFields& fields);
+// The formula's fringe marks for the settings the fields and the next run's states hold, as JSON:
+// the bright and the dark lines, each [left, right, y], and the labels, each with its box and
+// text.
+std::string theoryMarksJson(const ParameterFields& fields, const RunStates& states);
+
+// The point readout's marks at a row under the next run's settings, as JSON: the strokes, each
+// [x1, y1, x2, y2, colour, width], the readout's text and its box, and the box of the detector
+// line that the marker's control lies over; null where there are none.
+std::string pointMarksJson(const ParameterFields& fields, const RunStates& states, int row);
 
 } // namespace lumorix

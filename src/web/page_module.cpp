@@ -4,6 +4,9 @@
 
 #include "core/conversions.h"
 #include "design/client_scale.h"
+#include "design/command_table.h"
+#include "design/pattern_data.h"
+#include "design/point_marks.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
 #include "page_design.h"
@@ -15,6 +18,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -24,6 +29,9 @@ struct Page {
     std::span<const float> paint;
     std::string text;
     std::array<double, 3> placement{};
+    // The latest pattern data, or why there is none.
+    std::string data;
+    std::string dataFailure;
 };
 
 Page& page() {
@@ -40,6 +48,35 @@ bool isField(int field) {
     return field >= 0 && field < static_cast<int>(lumorix::parameterFieldCount);
 }
 
+// The next run's state that a command turns on and off; none for another command.
+bool* runStateOf(lumorix::RunStates& states, std::string_view command) {
+    using enum lumorix::BoardCommand;
+    const std::pair<lumorix::BoardCommand, bool lumorix::RunStates::*> stateCommands[] = {
+        {coverHoleA, &lumorix::RunStates::coverA},
+        {coverHoleB, &lumorix::RunStates::coverB},
+        {whichPath, &lumorix::RunStates::whichPath},
+    };
+    for (const auto& [id, state] : stateCommands) {
+        if (lumorix::boardCommand(id).name == command)
+            return &(states.*state);
+    }
+    return nullptr;
+}
+
+// The marker's keys, by their names in the browser.
+std::optional<lumorix::PointMove> pointMoveOf(std::string_view key) {
+    using enum lumorix::PointMove;
+    const std::pair<std::string_view, lumorix::PointMove> keys[] = {
+        {"ArrowUp", up},        {"ArrowDown", down}, {"PageUp", pageUp},
+        {"PageDown", pageDown}, {"Home", home},      {"End", end},
+    };
+    for (const auto& [name, move] : keys) {
+        if (name == key)
+            return move;
+    }
+    return std::nullopt;
+}
+
 // Input that waited for the board goes back to the page's script, to be handled there.
 EM_JS(void, hand_back_input, (const char* input),
       { Module["handBackInput"](UTF8ToString(input)); });
@@ -53,7 +90,64 @@ const char* lumorix_design() {
 }
 
 const char* lumorix_theory_marks() {
-    return handOut(lumorix::theoryMarksJson(page().session.fields()));
+    return handOut(lumorix::theoryMarksJson(page().session.fields(), page().session.runStates()));
+}
+
+int lumorix_toggle_run_state(const char* command) {
+    lumorix::RunStates states = page().session.runStates();
+    bool* const state = runStateOf(states, command);
+    if (!state)
+        return 0;
+    *state = !*state;
+    return page().session.setRunStates(states) ? 1 : 0;
+}
+
+int lumorix_run_state_on(const char* command) {
+    lumorix::RunStates states = page().session.runStates();
+    const bool* const state = runStateOf(states, command);
+    return state && *state ? 1 : 0;
+}
+
+const char* lumorix_point_marks(int row) {
+    return handOut(
+        lumorix::pointMarksJson(page().session.fields(), page().session.runStates(), row));
+}
+
+int lumorix_moved_point_row(int row, const char* key) {
+    const std::optional<lumorix::PointMove> move = pointMoveOf(key);
+    return move ? lumorix::movedPointRow(row, *move) : -1;
+}
+
+int lumorix_point_row_at(double x, double y) {
+    return lumorix::pointRowAt(page().session.fields(), x, y).value_or(-1);
+}
+
+int lumorix_render_point_tone(int row, int sampleRate) {
+    return static_cast<int>(page().session.renderPointTone(row, sampleRate).size());
+}
+
+int lumorix_make_pattern_data() {
+    page().data.clear();
+    page().dataFailure.clear();
+    try {
+        page().data = lumorix::patternDataCsv(page().session.fields(), page().session.runStates());
+    } catch (const lumorix::FatalError& error) {
+        page().dataFailure = lumorix::fatalErrorMessage(error);
+        return -1;
+    }
+    return static_cast<int>(page().data.size());
+}
+
+const unsigned char* lumorix_pattern_data() {
+    return reinterpret_cast<const unsigned char*>(page().data.data());
+}
+
+const char* lumorix_pattern_data_failure() {
+    return page().dataFailure.c_str();
+}
+
+const char* lumorix_pattern_data_file_name(int year, int month, int day, int hour, int minute) {
+    return handOut(lumorix::patternDataFileName({year, month, day, hour, minute}));
 }
 
 const char* lumorix_field_text(int field) {

@@ -14,6 +14,31 @@ const char* lumorix_design();
 // T: the formula's fringes for the settings as they are now, as JSON.
 const char* lumorix_theory_marks();
 
+// A, B and D: a state of the next run, by the name of the command that turns it on and off.
+// Returns 1 when it has been turned, which is refused while the board is busy.
+int lumorix_toggle_run_state(const char* command);
+int lumorix_run_state_on(const char* command);
+
+// P: the point readout's marks at a row for the settings as they are now, as JSON (null where
+// there are none); where a key (by its name in the browser) moves the marker from a row, and
+// where a press at a point of the board puts it; -1 for neither.
+const char* lumorix_point_marks(int row);
+int lumorix_moved_point_row(int row, const char* key);
+int lumorix_point_row_at(double x, double y);
+// The short tone of a move of the marker to a row at a sample rate: its length in samples, the
+// samples at lumorix_sound_data() until released.
+int lumorix_render_point_tone(int row, int sampleRate);
+
+// Ctrl+E: the pattern as numbers for the settings as they are now, the CSV's bytes: their count,
+// and where they are until the next call (as bytes, since a text would lose the byte-order mark);
+// -1 for fields that a run would fail on, whose fatal error's message is then
+// lumorix_pattern_data_failure(). And the name it is offered under, for the minute on the
+// user's clock it is saved in.
+int lumorix_make_pattern_data();
+const unsigned char* lumorix_pattern_data();
+const char* lumorix_pattern_data_failure();
+const char* lumorix_pattern_data_file_name(int year, int month, int day, int hour, int minute);
+
 const char* lumorix_field_text(int field);
 // An option's click handler: it writes what the design gives it into its frame's field.
 void lumorix_select_option(int frame, int option);

@@ -2,6 +2,7 @@
 
 #include "design/window_design.h"
 #include "design/window_texts.h"
+#include "experiment/apparatus.h"
 #include "experiment/pace.h"
 #include "sound/synthesiser.h"
 
@@ -24,6 +25,10 @@ ParameterTexts designTexts() {
 // A page's timers wake late as a rule, by a few milliseconds (they are clamped, and share the
 // thread with the painting), so lateness is made up unless it is a stall, such as a hidden tab's.
 constexpr std::chrono::milliseconds stallBeyond{100};
+
+// The point readout's tone is held this long, then fades as a run's sound does: about 150 ms in
+// all, long enough to hear its loudness, short enough for a key held down.
+constexpr std::chrono::milliseconds pointToneHeld{140};
 
 template <typename... Handlers> struct Overloaded : Handlers... { using Handlers::operator()...; };
 template <typename... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
@@ -130,15 +135,34 @@ PageSession::Progress PageSession::advance(PageTime now) {
         return {paint, run.pauseEnd};
     board_.runEnds();
     if (!run.failure)
-        description_ = finishedRunDescription(run.fields.text(ParameterField::nInterference));
+        description_ =
+            finishedRunDescription(run.fields.text(ParameterField::nInterference), run.states);
     return {paint, std::nullopt};
 }
 
 std::span<const float> PageSession::renderSound(int sampleRate) {
-    sound_.clear();
-    if (!run_)
+    if (!run_) {
+        sound_.clear();
         return sound_;
-    RunSynthesiser synthesiser(run_->sound, sampleRate);
+    }
+    return render(run_->sound, sampleRate);
+}
+
+std::span<const float> PageSession::renderPointTone(int row, int sampleRate) {
+    double pitch = 0;
+    try {
+        pitch = toneFrequency(apparatusFor(fields_, states_).frequency);
+    } catch (const FatalError&) {
+        sound_.clear();
+        return sound_;
+    }
+    const float loudness = rowLoudness(fields_, states_, row);
+    return render(RunSound{pitch, {{pointToneHeld, loudness, maxToneRamp, {}}}}, sampleRate);
+}
+
+std::span<const float> PageSession::render(RunSound sound, int sampleRate) {
+    sound_.clear();
+    RunSynthesiser synthesiser(std::move(sound), sampleRate);
     constexpr std::size_t block = 4096;
     while (!synthesiser.finished()) {
         const std::size_t at = sound_.size();

@@ -63,6 +63,10 @@ public:
     // The sound of the latest run, as mono samples at a sample rate, from its start to its end,
     // held until released.
     std::span<const float> renderSound(int sampleRate);
+    // The short tone that a move of the point readout's marker to a row sounds: at the pitch of a
+    // run of the next run's settings and as loud as that run sounds the row, rendered as the
+    // runs' sound is, into the same samples. None for fields that a run would fail on.
+    std::span<const float> renderPointTone(int row, int sampleRate);
     std::span<const float> renderedSound() const { return sound_; }
     void releaseSound() { sound_ = {}; }
 
@@ -122,6 +126,7 @@ private:
     void received(const RunCall& call);
     void redrawn(const RunCall& call);
     void makeRun();
+    std::span<const float> render(RunSound sound, int sampleRate);
 
     ParameterTexts fields_;
     RunStates states_;

@@ -65,5 +65,15 @@ TEST(PointMarks, TheMarkerStaysOnTheScanAndFollowsTheDetectorLine) {
     EXPECT_EQ(pointRowAt(ParameterTexts("100", "15", "2", "0", "1"), 350, 420), 420);
 }
 
+TEST(PointMarks, TheMarkersControlCoversWhereAClickFindsARowAndNoMore) {
+    const auto box = pointLineBox(startUp);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(pointRowAt(startUp, box->left, box->top + 1), 101) << "its top left corner";
+    EXPECT_EQ(pointRowAt(startUp, box->left + box->width, box->top + box->height - 1), 499);
+    EXPECT_FALSE(pointRowAt(startUp, box->left - 1, 300)) << "left of it";
+    EXPECT_FALSE(pointRowAt(startUp, box->left + box->width + 1, 300)) << "right of it";
+    EXPECT_FALSE(pointLineBox(ParameterTexts("x", "15", "2", "0", "1")));
+}
+
 } // namespace
 } // namespace lumorix

@@ -26,9 +26,11 @@ class Browser(SeleniumPage):
                          f"--force-device-scale-factor={scale}",
                          f"--window-size={width},{height}"]:
             options.add_argument(argument)
+        # Downloads go into the profile, and go with it.
+        preferences = {"download.default_directory": self.profile}
         if minimum_font_size:
-            options.add_experimental_option(
-                "prefs", {"webkit.webprefs.minimum_font_size": minimum_font_size})
+            preferences["webkit.webprefs.minimum_font_size"] = minimum_font_size
+        options.add_experimental_option("prefs", preferences)
         options.set_capability("goog:loggingPrefs", {"browser": "ALL", "performance": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.driver.set_script_timeout(120)

@@ -12,8 +12,10 @@ from selenium.webdriver.common.keys import Keys
 from browser import Browser
 
 MENU = [["Kopírovat obrázek", "Ctrl+C"], ["Uložit obrázek…", "Ctrl+S"],
-        ["Nový obrazec", "Ctrl+N"], ["Celá obrazovka", "F11"], ["Nápověda", "F1"], ["Zvuk", "Z"],
-        ["Teorie", "T"]]
+        ["Uložit data…", "Ctrl+E"], ["Nový obrazec", "Ctrl+N"], ["Celá obrazovka", "F11"],
+        ["Nápověda", "F1"], ["Zvuk", "Z"], ["Teorie", "T"], ["Zakrýt dírku A", "A"],
+        ["Zakrýt dírku B", "B"], ["Detektor průchodu", "D"], ["Zkoumat bod", "P"],
+        ["Jednopísmenné zkratky", ""]]
 
 
 def press(browser, key, ctrl=False):
@@ -80,8 +82,8 @@ class CommandsTest(unittest.TestCase):
                          "menuitem", "the keyboard is in the menu")
         active = driver.switch_to.active_element
         active.send_keys(Keys.END)
-        driver.switch_to.active_element.send_keys(Keys.ARROW_UP)
-        driver.switch_to.active_element.send_keys(Keys.ARROW_UP)
+        for _ in range(7):
+            driver.switch_to.active_element.send_keys(Keys.ARROW_UP)
         driver.switch_to.active_element.send_keys(Keys.ENTER)
         help_dialog = driver.find_element("id", "help")
         self.assertTrue(help_dialog.is_displayed())
@@ -105,7 +107,7 @@ class CommandsTest(unittest.TestCase):
         for wanted in [True, False]:
             browser.run("document.getElementById('board').dispatchEvent(new MouseEvent("
                         "'contextmenu', {bubbles: true, cancelable: true, clientX: 9, clientY: 9}));")
-            item = driver.find_elements("css selector", "#board-menu [role^=menuitem]")[3]
+            item = driver.find_elements("css selector", "#board-menu [role^=menuitem]")[4]
             self.assertEqual(item.get_attribute("aria-checked"), str(not wanted).lower())
             item.click()
             browser.wait_for(f"Boolean(document.fullscreenElement) === {str(wanted).lower()}")

@@ -20,9 +20,17 @@ CASES = [
 ]
 
 
-def desktop_trace(fields, slowdown, runs=2):
-    return subprocess.run([f"{TOOLS}/lumorix-trace", *fields.split(), slowdown, str(runs)],
-                          capture_output=True, text=True, check=True).stdout
+def desktop_trace(fields, slowdown, runs=2, options=()):
+    """The desktop's calls of runs, with a hole covered or the which-path detector on as the
+    options say (--cover A, --which-path)."""
+    return subprocess.run([f"{TOOLS}/lumorix-trace", *options, *fields.split(), slowdown,
+                           str(runs)], capture_output=True, text=True, check=True).stdout
+
+
+def desktop_csv(fields, options=()):
+    """The pattern's data as the desktop saves it, byte for byte."""
+    return subprocess.run([f"{TOOLS}/lumorix-trace", "--csv", *options, *fields.split(), "1"],
+                          capture_output=True, check=True).stdout
 
 
 class EngineTest(unittest.TestCase):

@@ -10,7 +10,7 @@ import unittest
 
 import audit
 from browser import Browser
-from engine_test import desktop_trace, disagreeing_share, pixels
+from engine_test import desktop_csv, desktop_trace, disagreeing_share, pixels
 from gecko import Gecko as GeckoDriver
 from webkit import WebKit as WebKitDriver
 
@@ -210,6 +210,43 @@ class EngineChecks:
                     " {bubbles: true, cancelable: true, clientX: 300, clientY: 200}));")
         browser.wait_for("!document.getElementById('board-menu').hidden")
         self.assertEqual(audit.violations(browser), [], "with the menu open")
+
+    def test_a_b_d_p_and_ctrl_e_do_what_they_say(self):
+        browser = self.open(slowdown="3")  # a run of 3.6 s
+        browser.hook("keepTrace()")
+        browser.press("a")
+        browser.press_start()
+        browser.press("d")
+        self.assertTrue(browser.hook("running()"), "D was pressed during the run")
+        browser.wait_until_idle()
+        browser.hook("setFieldText('nSpomaleni', '0')")
+        browser.press("b")
+        browser.press_start()
+        browser.wait_until_idle()
+        self.assertEqual(browser.hook("trace()").splitlines(),
+                         (desktop_trace("200 15 2 0", "3", 1, ["--cover", "A"])
+                          + desktop_trace("200 15 2 0", "0", 1, ["--cover", "A", "--cover", "B",
+                                                                 "--which-path"])).splitlines(),
+                         "D waited for the run's end, and each run took the states before it")
+
+        browser.press("a")
+        browser.press("b")
+        value = "return document.activeElement.id === 'point'" \
+                " && document.activeElement.getAttribute('aria-valuetext');"
+        browser.press("p")
+        self.assertTrue(browser.run(value).startswith("Bod detektoru v řádku 300, na ose."))
+        browser.press("ArrowUp")
+        self.assertIn("řádku 299", browser.run(value))
+        browser.click("point")  # the middle of the detector line
+        self.assertIn("řádku 300", browser.run(value))
+        self.assertEqual(audit.violations(browser), [], "with the point marker on")
+
+        browser.press("e", ctrl=True)
+        name = browser.hook("lastData()")["name"]
+        self.assertRegex(name, r"^lumorix-data-\d{4}-\d\d-\d\d-\d{4}\.csv$")
+        self.assertEqual(browser.downloaded(name), desktop_csv("200 15 2 0", ["--which-path"]))
+
+
 
 
 class Chromium(EngineChecks, unittest.TestCase):

@@ -36,7 +36,9 @@ class Gecko(PageDriver):
 
     def __init__(self, width=800, height=600, scale=1, minimum_font_size=None):
         self.profile = pathlib.Path(tempfile.mkdtemp(prefix="lumorix-gecko-"))
-        preferences = dict(PREFERENCES)
+        # Downloads go into the profile, and go with it.
+        preferences = {**PREFERENCES, "browser.download.folderList": 2,
+                       "browser.download.dir": str(self.profile)}
         if minimum_font_size:
             preferences["font.minimum-size.x-western"] = minimum_font_size
         (self.profile / "user.js").write_text("".join(

@@ -57,6 +57,19 @@ class PageDriver:
         """Until no run plays and the board is not being redrawn."""
         self.wait_for("!window.lumorixTestHook.busy()", timeout)
 
+    def downloaded(self, name, timeout=30):
+        """The bytes of a file that the page has had the browser download under that name, once
+        it is whole in the profile, where each engine's downloads go. Until then each engine
+        writes it under a name of its own, and Firefox keeps an empty one in its place."""
+        path = pathlib.Path(self.profile, name)
+        partial = [path.with_name(name + end) for end in (".part", ".crdownload", ".wkdownload")]
+        deadline = time.monotonic() + timeout
+        while not path.exists() or not path.stat().st_size or any(p.exists() for p in partial):
+            if time.monotonic() > deadline:
+                raise TimeoutError(f"the browser never saved {name}")
+            time.sleep(0.05)
+        return path.read_bytes()
+
     def board_png(self, path):
         """Saves the drawing board, at the page's pixels, as a PNG."""
         data = self.hook("picture()").split(",", 1)[1]

@@ -1,6 +1,7 @@
 #include "web/page_session.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -159,6 +160,32 @@ TEST(PageSession, ARunTakesTheStatesSetWhileTheBoardWasIdle) {
     ASSERT_TRUE(page.session.setRunStates({true, false, false}) && page.session.start(0ms));
     EXPECT_FALSE(page.session.setRunStates({})) << "not while the run lasts";
     EXPECT_NE(page.session.trace().find("\ndrawCircle 250 285 3\n"), std::string::npos);
+    for (auto progress = page.advance(0ms); progress.nextStep;
+         progress = page.advance(*progress.nextStep)) {
+    }
+    EXPECT_NE(page.session.drawingDescription().find("Dírka A byla zakrytá"), std::string::npos)
+        << "the drawing's description says what the run was drawn with";
+}
+
+float loudest(std::span<const float> samples) {
+    float most = 0;
+    for (const float sample : samples)
+        most = std::max(most, std::abs(sample));
+    return most;
+}
+
+TEST(PageSession, AMoveOfThePointMarkerSoundsAShortToneAsLoudAsTheRunSoundsThere) {
+    Page page;
+    page.play(0ms);
+    const float runLoudest = loudest(page.session.renderSound(48000));
+    const std::span<const float> axis = page.session.renderPointTone(300, 48000);
+    EXPECT_NEAR(static_cast<double>(axis.size()), 0.15 * 48000, 0.01 * 48000) << "about 150 ms";
+    EXPECT_NEAR(loudest(axis), runLoudest, 0.01 * runLoudest) << "the axis is the brightest row";
+
+    ASSERT_TRUE(page.session.setRunStates({.coverA = true, .coverB = true}));
+    EXPECT_EQ(loudest(page.session.renderPointTone(300, 48000)), 0) << "no light, no tone";
+    ASSERT_TRUE(page.session.setFieldText(ParameterField::nOdchylka, "x"));
+    EXPECT_TRUE(page.session.renderPointTone(300, 48000).empty());
 }
 
 TEST(PageSession, KeepsTheCallsOfTheRunsAsATraceOnlyWhenAsked) {

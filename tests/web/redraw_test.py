@@ -62,6 +62,30 @@ class RedrawTest(unittest.TestCase):
                                        capture_output=True, text=True)
         self.assertEqual(differing.stderr, "0", "the picture of the same runs at that size")
 
+    def test_runs_with_a_hole_covered_or_the_detector_on_are_drawn_afresh_as_they_were(self):
+        # The two-hole bars, then over them the which-path outline and the outlines of hole B
+        # alone (A covered) and of hole A alone (B covered), each with the keys before its run.
+        pictures = []
+        for resized in [True, False]:
+            browser = Browser() if resized else Browser(1024, 768)
+            self.addCleanup(browser.close)
+            browser.open()
+            browser.hook("setFieldText('nSpomaleni', '0')")
+            for keys in ["", "d", "da", "ab"]:
+                for key in keys:
+                    browser.press(key)
+                browser.press_start()
+                browser.wait_until_idle()
+            if resized:
+                shown = browser.hook("redrawsShown()")
+                browser.emulate(1024, 768, 1)
+                browser.wait_for(f"window.lumorixTestHook.redrawsShown() > {shown}")
+            pictures.append(tempfile.NamedTemporaryFile(suffix=".png"))
+            browser.board_png(pictures[-1].name)
+        differing = subprocess.run(["compare", "-metric", "AE", pictures[0].name,
+                                    pictures[1].name, "null:"], capture_output=True, text=True)
+        self.assertEqual(differing.stderr, "0")
+
     def test_nothing_of_a_redraw_is_kept_once_it_is_shown(self):
         browser = Browser(800, 600)
         self.addCleanup(browser.close)

@@ -1,5 +1,5 @@
-"""A finger on the page, through Chromium's own touch events: it drags the slider, a cancelled
-drag commits nothing, and a tap on each kind of control acts once."""
+"""A finger on the page, through Chromium's own touch events: it drags the slider and the point
+marker, a cancelled drag commits nothing, and a tap on each kind of control acts once."""
 
 import unittest
 
@@ -60,6 +60,17 @@ class TouchTest(unittest.TestCase):
         self.tap("#cmdStart")
         self.browser.wait_until_idle()
         self.assertEqual(self.browser.hook("trace()").count("setScalePixels"), 1, "one run")
+
+    def test_a_finger_drags_the_point_marker_along_the_detector_line(self):
+        self.browser.run("document.activeElement.dispatchEvent(new KeyboardEvent('keydown',"
+                         " {key: 'p', bubbles: true}));")
+        x, y = self.centre("#point")
+        self.touch("touchStart", x, y)
+        for step in range(1, 11):
+            self.touch("touchMove", x + step % 2, y - 10 * step)
+        self.touch("touchEnd")
+        self.assertIn("řádku 200", self.browser.run(
+            "return document.getElementById('point').getAttribute('aria-valuetext');"))
 
 
 if __name__ == "__main__":

@@ -55,6 +55,9 @@ class WebKit(SeleniumPage):
             raise unittest.SkipTest("MiniBrowser takes no minimum font size")
         self.screen = self._start_screen(width * scale + 200, height * scale + 200)
         self.profile = tempfile.mkdtemp(prefix="lumorix-webkit-")
+        # Downloads go into the profile, and go with it.
+        with open(os.path.join(self.profile, "user-dirs.dirs"), "w") as folders:
+            folders.write(f'XDG_DOWNLOAD_DIR="{self.profile}"\n')
         options = Options()
         options.binary_location = MINI_BROWSER
         options.add_argument("--automation")
@@ -63,7 +66,8 @@ class WebKit(SeleniumPage):
         # without one is not what the tests are about.
         environment = {**os.environ, "DISPLAY": self.display, "GDK_SCALE": str(scale),
                        "WEBKIT_DISABLE_COMPOSITING_MODE": "1",
-                       "XDG_CACHE_HOME": self.profile, "XDG_DATA_HOME": self.profile}
+                       "XDG_CACHE_HOME": self.profile, "XDG_DATA_HOME": self.profile,
+                       "XDG_CONFIG_HOME": self.profile}
         self.service = Service("/usr/bin/WebKitWebDriver", env=environment)
         self.service.start()
         self.driver = webdriver.Remote(self.service.service_url, options=options)
@@ -71,13 +75,20 @@ class WebKit(SeleniumPage):
         self.resize(width, height)
 
     def resize(self, width, height):
-        # The window's header bar takes part of its height: make the inner size the one asked.
-        if not hasattr(self, "frame"):
-            outer = self.driver.get_window_rect()
-            inner = self.run("return [innerWidth, innerHeight];")
-            self.frame = (outer["width"] - inner[0], outer["height"] - inner[1])
-        self.driver.set_window_rect(0, 0, width + self.frame[0], height + self.frame[1])
+        # The window's header bar takes part of its height, and so does its bar of downloads once
+        # there has been one: make the inner size the one asked.
+        self.size = (width, height)
+        outer = self.driver.get_window_rect()
+        inner = self.run("return [innerWidth, innerHeight];")
+        frame = (outer["width"] - inner[0], outer["height"] - inner[1])
+        self.driver.set_window_rect(0, 0, width + frame[0], height + frame[1])
         self.wait_for(f"innerWidth === {width} && innerHeight === {height}", timeout=10)
+
+    def downloaded(self, name, timeout=30):
+        # The download has shown MiniBrowser's bar of downloads, which narrows the page.
+        saved = super().downloaded(name, timeout)
+        self.resize(*self.size)
+        return saved
 
     def _start_screen(self, width, height):
         read, write = os.pipe()

@@ -1,11 +1,14 @@
 // The teacher's commands on the drawing board, as on the desktop: the picture copied or saved
-// as it is shown, a clean board, full screen, the help, the sound and the formula's fringes.
-// The design lists the commands that the page carries out, from the one table of commands, and
-// which of their keys the page takes; the rest are the browser's own (F11, the zoom), which the
-// page fits itself to.
-function createCommands(design, api, board, help, { sound, theory }, describe) {
+// as it is shown, the pattern saved as numbers, a clean board, full screen, the help, the sound,
+// the formula's fringes, a hole covered, the which-path detector, the point readout, and the
+// single-letter keys turned off and on. The design lists the commands that the page carries out,
+// from the one table of commands, and which of their keys the page takes; the rest are the
+// browser's own (F11, the zoom), which the page fits itself to.
+function createCommands(design, api, board, help, { sound, theory, point }, { describe, fail }) {
     let lastCopy = null;
     let lastSave = null;
+    let lastData = null;
+    let letterKeys = true;
 
     function copyPicture() {
         board.picture((png) => {
@@ -15,20 +18,49 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
         });
     }
 
-    // A PNG download, named for the minute on the user's clock it was saved; the browser's own
-    // save handling applies.
-    function savePicture() {
+    // The minute on the user's clock a file is saved in, as the name the design gives it takes it.
+    function savedAt() {
         const now = new Date();
-        const name = api.pictureFileName(now.getFullYear(), now.getMonth() + 1, now.getDate(),
-                                         now.getHours(), now.getMinutes());
+        return [now.getFullYear(), now.getMonth() + 1, now.getDate(), now.getHours(),
+                now.getMinutes()];
+    }
+
+    // A download; the browser's own save handling applies.
+    function download(name, blob) {
+        const link = element("a", { download: name, href: URL.createObjectURL(blob) });
+        document.body.append(link);
+        link.click();
+        link.remove();
+        setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+    }
+
+    // A PNG, named for the minute it was saved.
+    function savePicture() {
+        const name = api.pictureFileName(...savedAt());
         board.picture((png) => {
-            const link = element("a", { download: name, href: URL.createObjectURL(png) });
-            document.body.append(link);
-            link.click();
-            link.remove();
-            setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+            download(name, png);
             lastSave = { name, size: board.size(), bytes: png.size };
         });
+    }
+
+    // The CSV of the settings and states as they are now, as the module writes it, byte for
+    // byte; fields that a run would fail on end the program as that run would.
+    function savePatternData() {
+        const data = api.patternDataBytes();
+        if (!data) {
+            fail(api.patternDataFailure());
+            return;
+        }
+        const name = api.patternDataFileName(...savedAt());
+        download(name, new Blob([data], { type: "text/csv" }));
+        lastData = { name, bytes: data.length };
+    }
+
+    // A, B and D change the next run; the marks over the board follow at once.
+    function toggleRunState(name) {
+        api.toggleRunState(name);
+        theory.refresh();
+        point.refresh();
     }
 
     function cleanBoard() {
@@ -51,15 +83,26 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
 
     // What each command does, by its name in the table of commands.
     const handlers = {
-        copyPicture, savePicture, cleanBoard, fullScreen: toggleFullScreen, help: help.show,
+        copyPicture, savePicture, savePatternData, cleanBoard, fullScreen: toggleFullScreen,
+        help: help.show,
         sound() {
             sound.toggle();
             describe();
         },
         theory: theory.toggle,
+        coverHoleA: () => toggleRunState("coverHoleA"),
+        coverHoleB: () => toggleRunState("coverHoleB"),
+        whichPath: () => toggleRunState("whichPath"),
+        examinePoint: point.toggle,
+        letterKeys() {
+            letterKeys = !letterKeys;
+        },
     };
+    const runState = (name) => () => Boolean(api.runStateOn(name));
     const states = { fullScreen: () => Boolean(fullScreenElement()), sound: sound.isOn,
-                     theory: theory.isOn };
+                     theory: theory.isOn, coverHoleA: runState("coverHoleA"),
+                     coverHoleB: runState("coverHoleB"), whichPath: runState("whichPath"),
+                     examinePoint: point.isOn, letterKeys: () => letterKeys };
     // The design's commands, in its order: caption, key, what it does, and whether it is on.
     const commands = design.commands.map((command) => {
         if (!(command.name in handlers))
@@ -77,7 +120,9 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
         if (input.type !== "keydown" || (input.shiftKey && !input.ctrlKey))
             return null;
         const key = input.key.length === 1 ? input.key.toUpperCase() : input.key;
-        return byKey.get(input.ctrlKey ? `Ctrl+${key}` : key) || null;
+        const command = byKey.get(input.ctrlKey ? `Ctrl+${key}` : key);
+        // Turned off, a single letter is no command, whatever it is typed for.
+        return command && (letterKeys || !command.letterKey) ? command : null;
     };
     return {
         // The menu's entries, in its order.
@@ -93,5 +138,6 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
         neverWaits: (input) => Boolean(commandOf(input)?.neverWaits),
         lastCopy: () => lastCopy,
         lastSave: () => lastSave,
+        lastData: () => lastData,
     };
 }

@@ -10,8 +10,9 @@ function createContextMenu(texts, entries, parent) {
             class: "item",
             role: entry.on ? "menuitemcheckbox" : "menuitem",
             tabindex: "-1",
-            "aria-keyshortcuts": entry.key.replace("Ctrl", "Control"),
         });
+        if (entry.key)
+            item.setAttribute("aria-keyshortcuts", entry.key.replace("Ctrl", "Control"));
         const caption = element("span", { class: "caption" });
         caption.textContent = entry.caption;
         const key = element("span", { class: "key" });

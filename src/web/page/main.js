@@ -39,10 +39,16 @@ async function main() {
         board.description.textContent = api.drawingDescription(sound.isOn() ? 1 : 0);
     }
     const markBusy = () => document.documentElement.classList.add("busy");
+    const point = createPoint(design, api, board, client, {
+        running: player.running,
+        sound,
+        firstControl: () => buttons.first(),
+    });
     const buttons = createButtons(design, client, {
         start() {
             markBusy();
             player.start();
+            point.refresh(); // hidden while the run plays
             if (player.running())
                 sound.runStarted(player.lastRun().started);
         },
@@ -51,10 +57,11 @@ async function main() {
     });
     const frames = createOptionFrames(design, client, api);
     const slider = createSlider(design, client, api);
-    const tabOrder = createTabOrder([...buttons.tabStops, ...frames.tabStops, ...slider.tabStops]);
+    const tabOrder = createTabOrder([...buttons.tabStops, ...frames.tabStops, ...slider.tabStops,
+                                     ...point.tabStops]);
 
     const commands = createCommands(design, api, board, createHelpDialog(design.texts),
-                                    { sound, theory }, describe);
+                                    { sound, theory, point }, { describe, fail });
     const menu = createContextMenu(design.texts, commands.entries, content);
 
     function handle(input) {
@@ -64,9 +71,12 @@ async function main() {
             tabOrder.move(input.shiftKey);
             return true;
         }
-        const handled = [buttons, frames, slider].some((control) => control.handle(input));
-        if (input.type !== "pointermove")
-            theory.refresh(); // the settings may have changed
+        const handled = [buttons, frames, slider, point].some((control) => control.handle(input));
+        if (input.type !== "pointermove") {
+            // The settings may have changed.
+            theory.refresh();
+            point.refresh();
+        }
         return handled;
     }
     // What happens in a dialog is the dialog's; a pointer is the page's where it meets the
@@ -80,7 +90,7 @@ async function main() {
     }
     const input = takeInput(module, api, {
         handle,
-        wantsPointerMoves: slider.wantsPointerMoves,
+        wantsPointerMoves: () => slider.wantsPointerMoves() || point.wantsPointerMoves(),
         neverWaits: commands.neverWaits,
     }, isNotThePages);
 
@@ -89,7 +99,9 @@ async function main() {
     function boardMayBeIdle() {
         if (ending.ended())
             return;
-        theory.refresh(); // the board may be at other pixels now
+        // The board may be at other pixels now, and a run may have ended.
+        theory.refresh();
+        point.refresh();
         if (api.busy()) {
             board.redraw();
             return;
@@ -97,11 +109,15 @@ async function main() {
         document.documentElement.classList.remove("busy");
         input.handBack();
     }
+    // A fatal error ends the program, once its message has been read.
+    function fail(message) {
+        input.drop();
+        document.documentElement.classList.remove("busy");
+        ending.showFatalError(message);
+    }
     function runEnded(failure) {
         if (failure) {
-            input.drop();
-            document.documentElement.classList.remove("busy");
-            ending.showFatalError(failure);
+            fail(failure);
             return;
         }
         describe();

@@ -12,6 +12,15 @@ function bindModule(module) {
     // afresh at each use, since the memory may have grown, and moved, since.
     api.paintList = () => ({ at: api.paintData() / 4, size: api.paintSize() });
     api.values = (list) => module.HEAPF32.subarray(list.at, list.at + list.size);
+    // The pattern's data for the settings as they are now, byte for byte; null for fields that a
+    // run would fail on.
+    api.patternDataBytes = () => {
+        const size = api.makePatternData();
+        if (size < 0)
+            return null;
+        const at = api.patternData();
+        return module.HEAPU8.slice(at, at + size);
+    };
     // The client area fitted into the browser's window: its scale, left and top.
     api.fit = (width, height, ratio) => {
         const at = api.fitAt(width, height, ratio) / 8;

@@ -18,6 +18,7 @@ page.then(({ design, module, api, ...parts }) => {
         redrawsShown: parts.board.redrawsShown,
         lastCopy: parts.commands.lastCopy,
         lastSave: parts.commands.lastSave,
+        lastData: parts.commands.lastData,
         lastRun: parts.player.lastRun,
         heapInUse: api.heapInUse,
         soundOn: parts.sound.isOn,
