@@ -38,6 +38,26 @@ protected:
         QTest::keyClick(&target, key, modifiers);
     }
 
+    // Ctrl+key, and the save dialog answered with the path as the Save button does.
+    void saveThroughTheDialog(Qt::Key key, const QString& path) {
+        answerWhenShown<QFileDialog>([path](QFileDialog* dialog) {
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        press(window, key, Qt::ControlModifier);
+    }
+
+    // The same to a path that cannot be written: the message the window shows.
+    QString messageOfRefusedSave(Qt::Key key, const QString& path) {
+        QString message;
+        answerWhenShown<QMessageBox>([&](QMessageBox* box) {
+            message = box->text();
+            box->accept();
+        });
+        saveThroughTheDialog(key, path);
+        return message;
+    }
+
     // The picture of a window that has been shown at that size from the start, then made the
     // runs.
     QImage drawnFromTheStartAt(const std::function<void(InterferenceWindow&)>& enlarge, QSize size,
@@ -198,26 +218,13 @@ TEST_F(ClassroomTest, CtrlSSavesThePictureAsCopiedAndAFailureKeepsIt) {
     const QImage picture = window.surface().copy();
     const QTemporaryDir folder;
     const QString path = folder.filePath("obrazec.png");
-    answerWhenShown<QFileDialog>([path](QFileDialog* dialog) {
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
-    });
-    press(window, Qt::Key_S, Qt::ControlModifier);
+    saveThroughTheDialog(Qt::Key_S, path);
     EXPECT_TRUE(QImage(path).convertToFormat(QImage::Format_RGB32) == picture);
 
     QFile notAFolder(folder.filePath("soubor"));
     ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
     const QString unwritable = folder.filePath("soubor/obrazec.png");
-    QString message;
-    answerWhenShown<QFileDialog>([&](QFileDialog* dialog) {
-        answerWhenShown<QMessageBox>([&](QMessageBox* box) {
-            message = box->text();
-            box->accept();
-        });
-        dialog->selectFile(unwritable);
-        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
-    });
-    press(window, Qt::Key_S, Qt::ControlModifier);
+    const QString message = messageOfRefusedSave(Qt::Key_S, unwritable);
     EXPECT_TRUE(message.contains(unwritable)) << message.toStdString();
     EXPECT_TRUE(message.contains(QString::fromUtf8("nepodařilo"))) << message.toStdString();
     EXPECT_TRUE(window.surface() == picture);
@@ -228,26 +235,13 @@ TEST_F(ClassroomTest, CtrlESavesThePatternDataAsSpreadsheetsReadItAndAFailureIsR
     pressAndHandle(Qt::Key_B);
     const QTemporaryDir folder;
     const QString path = folder.filePath("data.csv");
-    answerWhenShown<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
-    });
-    press(window, Qt::Key_E, Qt::ControlModifier);
+    saveThroughTheDialog(Qt::Key_E, path);
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().toStdString(), patternDataCsv(fieldTexts(), {.coverB = true}));
 
     const QString unwritable = folder.filePath("data.csv/data.csv");
-    QString message;
-    answerWhenShown<QFileDialog>([&](QFileDialog* dialog) {
-        answerWhenShown<QMessageBox>([&](QMessageBox* box) {
-            message = box->text();
-            box->accept();
-        });
-        dialog->selectFile(unwritable);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    press(window, Qt::Key_E, Qt::ControlModifier);
+    const QString message = messageOfRefusedSave(Qt::Key_E, unwritable);
     EXPECT_TRUE(message.startsWith(
         QString::fromStdString(patternDataNotSavedMessage(unwritable.toStdString(), ""))))
         << message.toStdString();

@@ -16,6 +16,17 @@ function place(made, box) {
     return made;
 }
 
+// A canvas over the board at the board's pixels, cleared, and its context drawing in
+// client-area pixels; with the board's pixels per client-area pixel.
+function overBoard(canvas, [width, height], clientWidth) {
+    canvas.width = width;
+    canvas.height = height;
+    const ratio = width / clientWidth;
+    const context = canvas.getContext("2d");
+    context.setTransform(ratio, 0, 0, ratio, 0, 0);
+    return { context, ratio };
+}
+
 function cssFont(font) {
     return `${font.bold ? "bold " : ""}${font.size}px "${font.family}", ${font.generic}`;
 }

@@ -31,12 +31,7 @@ function createPoint(design, api, board, client, { running, sound, firstControl 
     let shownFor = null; // the marks painted, as the module gave them
 
     function paint(marks) {
-        const [width, height] = board.size();
-        canvas.width = width;
-        canvas.height = height;
-        const ratio = width / design.width;
-        const context = canvas.getContext("2d");
-        context.setTransform(ratio, 0, 0, ratio, 0, 0);
+        const { context, ratio } = overBoard(canvas, board.size(), design.width);
         context.lineCap = "round";
         // An odd width of whole device pixels on whole pixels, as the board paints its lines.
         const offset = (lineWidth) => (Math.round(lineWidth * ratio) % 2 ? 0.5 / ratio : 0);

@@ -18,12 +18,7 @@ function createTheory(design, api, board, client) {
     }
 
     function paint(marks) {
-        const [width, height] = board.size();
-        canvas.width = width;
-        canvas.height = height;
-        const ratio = width / design.width;
-        const context = canvas.getContext("2d");
-        context.setTransform(ratio, 0, 0, ratio, 0, 0);
+        const { context, ratio } = overBoard(canvas, board.size(), design.width);
         paintLines(context, marks.dark, design.theory.dark, ratio);
         paintLines(context, marks.bright, design.theory.bright, ratio);
         context.fillStyle = design.theory.bright;
