@@ -5,27 +5,27 @@
 #include "small_disc.h"
 
 #include <algorithm>
+#include <utility>
 #include <variant>
 
 namespace lumorix {
 
 namespace {
 
-// The smallest whole-pixel rectangle around an area that lies within the surface, as
-// QRectF::toAlignedRect() gives it, without the library calls that cost more than the stamping
-// of an impact dot.
-QRect alignedRect(const QRectF& area) {
-    const auto floor = [](double v) {
-        const int whole = static_cast<int>(v);
-        return whole - (v < whole ? 1 : 0);
-    };
-    const auto ceil = [](double v) {
-        const int whole = static_cast<int>(v);
-        return whole + (v > whole ? 1 : 0);
-    };
-    const int left = floor(area.left());
-    const int top = floor(area.top());
-    return QRect(left, top, ceil(area.right()) - left, ceil(area.bottom()) - top);
+// The whole pixels, from first to last, that one side of an area covers within the surface's
+// size, as QRectF::intersected() and QRectF::toAlignedRect() give them, without the library calls
+// that cost more than the stamping of an impact dot; none when first > last.
+inline std::pair<int, int> coveredPixels(double from, double length, double size) {
+    double low = from;
+    double high = from;
+    (length < 0 ? low : high) += length;
+    if (low == high || low >= size || high <= 0)
+        return {1, 0};
+    low = qMax(low, 0.0);
+    high = qMin(high, size);
+    const int first = static_cast<int>(low);
+    const int whole = static_cast<int>(high);
+    return {first, whole + (high > whole ? 1 : 0) - 1};
 }
 
 } // namespace
@@ -47,17 +47,19 @@ ScreenCanvas::ScreenCanvas(RandomSequence& random, ScreenSurface& surface, Drawi
     : Canvas(random)
     , surface_(surface)
     , path_(path)
-    , stamps_(ownStamps_) {}
+    , learnsForItself_(true) {}
 
 ScreenCanvas::ScreenCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner)
     : Canvas(random)
     , surface_(surface)
     , path_(learner.path_)
+    , learnsForItself_(false)
     , stamps_(learner.stamps_) {}
 
 void ScreenCanvas::flush() {
     open_.reset();
-    stamps_.trim();
+    if (learnsForItself_)
+        stamps_.trim();
     QRegion region;
     for (const QRect& box : touched_)
         region += box;
@@ -81,19 +83,31 @@ void ScreenCanvas::touched(const QRectF& area) {
     const double margin = state().drawWidth + 1;
     // Clipped while still in floating point: field texts can put a shape far beyond the range
     // of whole pixels.
-    const QRectF visible = area.adjusted(-margin, -margin, margin, margin)
-                               .intersected(QRectF(QPointF(0, 0), surface_.logicalSize()));
-    if (visible.isEmpty())
+    const QRectF reach = area.adjusted(-margin, -margin, margin, margin);
+    const QSize size = surface_.logicalSize();
+    // The dots of a row share their rows.
+    if (reach.y() != rows_.from || reach.height() != rows_.length) {
+        const auto [top, bottom] = coveredPixels(reach.y(), reach.height(), size.height());
+        rows_ = {reach.y(), reach.height(), top, bottom};
+    }
+    if (rows_.first > rows_.last)
         return;
-    const QRect box = alignedRect(visible);
-    const auto sameRows = std::find_if(touched_.begin(), touched_.end(), [&box](const QRect& b) {
+    const auto [left, right] = coveredPixels(reach.x(), reach.width(), size.width());
+    if (left > right)
+        return;
+    const QRect box(QPoint(left, rows_.first), QPoint(right, rows_.last));
+    const auto sameRows = [&box](const QRect& b) {
         return b.top() == box.top() && b.bottom() == box.bottom();
-    });
-    if (sameRows == touched_.end()) {
+    };
+    // Most often the box of the call before.
+    const auto last = !touched_.empty() && sameRows(touched_.back())
+                          ? touched_.end() - 1
+                          : std::find_if(touched_.begin(), touched_.end(), sameRows);
+    if (last == touched_.end()) {
         touched_.push_back(box);
     } else {
-        sameRows->setLeft(std::min(sameRows->left(), box.left()));
-        sameRows->setRight(std::max(sameRows->right(), box.right()));
+        last->setLeft(std::min(last->left(), box.left()));
+        last->setRight(std::max(last->right(), box.right()));
     }
 }
 

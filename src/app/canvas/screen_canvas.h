@@ -26,11 +26,18 @@ public:
                  DrawingPath path = DrawingPath::fast);
     // A canvas on another surface that draws by the path of `learner`, with what it has learnt,
     // and teaches it what it learns: a board drawn afresh aside is as fast as the live one, and
-    // leaves it ready for the new resolution. The learner outlives this canvas.
+    // leaves it ready for the new resolution. Several may draw at once, each on a thread of its
+    // own. The learner outlives this canvas.
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner);
 
     // Finishes the painting of the calls so far and adds the area they touched to the surface's.
+    // A canvas that learns for itself also lets the fast path forget once it has learnt too much;
+    // one that draws with a learner's leaves that to trimLearnt(), since others may be drawing
+    // with it meanwhile.
     void flush();
+    // Lets the fast path forget once it has learnt too much: only while no other canvas draws
+    // with what this one has learnt.
+    void trimLearnt() { stamps_.trim(); }
 
 private:
     // The surface open for painting between two flushes; its painter only once a call needs it.
@@ -58,13 +65,21 @@ private:
 
     ScreenSurface& surface_;
     DrawingPath path_;
-    PixelStamps ownStamps_;
-    PixelStamps& stamps_;
+    bool learnsForItself_;
+    PixelStamps stamps_;
     std::optional<Open> open_;
     // The boxes touched since the last flush, those of the same rows joined into one: a step of
     // impact mode touches a hundred boxes along one row, and a region is costly to grow one box
     // at a time.
     std::vector<QRect> touched_;
+    // The rows of the last call's box, and the side of its area they come from.
+    struct Rows {
+        double from = 0;
+        double length = 0;
+        int first = 1;
+        int last = 0;
+    };
+    Rows rows_;
 };
 
 } // namespace lumorix
