@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace lumorix {
@@ -19,9 +21,17 @@ namespace {
 
 constexpr QSize clientSize(clientWidth, clientHeight);
 
+// A board drawn afresh is painted in bands on as many cores as there are: two take most of what
+// there is to gain, each further band a picture of its own.
+int redrawBands() {
+    return std::clamp(QThread::idealThreadCount(), 1, 2);
+}
+
+} // namespace
+
 // The pauses of a run drawn afresh take no time, but every so often the window answers the
 // window system: it repaints, answers pings and takes in the input that waits for the board.
-class RedrawBreaks final : public Pause {
+class ScreenBoard::RedrawBreaks final : public Pause {
 public:
     explicit RedrawBreaks(std::chrono::milliseconds slice)
         : slice_(slice) {}
@@ -38,8 +48,6 @@ private:
     std::chrono::milliseconds slice_;
     StepClock::time_point sliceStart_ = StepClock::now();
 };
-
-} // namespace
 
 ScreenBoard::ScreenBoard(QObject& context, std::vector<SurfaceLabel*> labelWidgets,
                          qreal pixelRatio, Hooks hooks)
@@ -184,7 +192,7 @@ void ScreenBoard::drawAfresh() {
 void ScreenBoard::beginAside() {
     asideCanvas_.reset();
     aside_.emplace(clientSize, board_.redrawPixelRatio(), surface_.background());
-    asideCanvas_.emplace(board_.redrawRandom(), *aside_, canvas_);
+    asideCanvas_.emplace(board_.redrawRandom(), *aside_, canvas_, redrawBands());
     board_.redrawBegun();
     // A board without runs stays blank until something is painted on it, as at start-up.
     if (board_.nextRedrawStep() == Board::RedrawStep::drawRun) {
@@ -194,14 +202,15 @@ void ScreenBoard::beginAside() {
     }
 }
 
-void ScreenBoard::drawNextRunAside(Pause& breaks) {
+void ScreenBoard::drawNextRunAside(RedrawBreaks& breaks) {
     const LabelBoard::Repaint repaint = board_.redrawNextRun(*asideCanvas_, breaks);
-    asideCanvas_->flush();
-    ScreenSurface::Painting painting(*aside_);
-    labels_.paint(painting.image(), board_.redrawLabels(), repaint);
+    asideCanvas_->paint([&breaks] { breaks.takeOneIfDue(); });
+    asideCanvas_->paintEveryBand(
+        [&](QImage& picture) { labels_.paint(picture, board_.redrawLabels(), repaint); });
 }
 
 void ScreenBoard::showAside() {
+    asideCanvas_->finish();
     asideCanvas_.reset();
     surface_.adopt(*aside_);
     board_.redrawShown();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/canvas/banded_canvas.h"
 #include "app/canvas/screen_canvas.h"
 #include "app/canvas/screen_surface.h"
 #include "board/board.h"
@@ -20,7 +21,8 @@ namespace lumorix {
 
 // The window's drawing board: the runs' picture in a backing image at the screen's device pixel
 // ratio times the client area's scale, with the labels painted into it, drawn afresh aside, in
-// slices, when that ratio changes. Until the new picture is complete the old one is shown,
+// slices, when that ratio changes: each run is made again on this thread and painted in bands on
+// as many cores as there are, up to two. Until the new picture is complete the old one is shown,
 // scaled; then it replaces it at once.
 class ScreenBoard final {
 public:
@@ -66,6 +68,8 @@ public:
     void setPlacement(const ClientPlacement& placement);
 
 private:
+    class RedrawBreaks;
+
     // Until the first painting the picture is the background and the labels, painted straight
     // on the window.
     void paintFirstPicture();
@@ -73,7 +77,7 @@ private:
     void scheduleRedraw();
     void drawAfresh();
     void beginAside();
-    void drawNextRunAside(Pause& breaks);
+    void drawNextRunAside(RedrawBreaks& breaks);
     void showAside();
 
     QObject& context_;
@@ -83,7 +87,7 @@ private:
     ScreenCanvas canvas_;
     SurfaceLabels labels_;
     std::optional<ScreenSurface> aside_;
-    std::optional<ScreenCanvas> asideCanvas_;
+    std::optional<BandedCanvas> asideCanvas_;
     std::chrono::milliseconds redrawSlice_{20};
     bool redrawScheduled_ = false;
     bool drawingAfresh_ = false;
