@@ -172,7 +172,7 @@ void ScreenBoard::drawAfresh() {
     while (board_.redrawing()) {
         switch (board_.nextRedrawStep()) {
         case Board::RedrawStep::begin:
-            beginAside();
+            beginAside(breaks);
             break;
         case Board::RedrawStep::drawRun:
             drawNextRunAside(breaks);
@@ -189,10 +189,9 @@ void ScreenBoard::drawAfresh() {
     hooks_.idle();
 }
 
-void ScreenBoard::beginAside() {
+void ScreenBoard::beginAside(RedrawBreaks& breaks) {
     asideCanvas_.reset();
     aside_.emplace(clientSize, board_.redrawPixelRatio(), surface_.background());
-    asideCanvas_.emplace(board_.redrawRandom(), *aside_, canvas_, redrawBands());
     board_.redrawBegun();
     // A board without runs stays blank until something is painted on it, as at start-up.
     if (board_.nextRedrawStep() == Board::RedrawStep::drawRun) {
@@ -200,13 +199,16 @@ void ScreenBoard::beginAside() {
         QPainter painter(&painting.image());
         labels_.paintAll(painter, board_.redrawLabels());
     }
+    asideCanvas_.emplace(board_.redrawRandom(), *aside_, canvas_, redrawBands(),
+                         [&breaks] { breaks.takeOneIfDue(); });
 }
 
 void ScreenBoard::drawNextRunAside(RedrawBreaks& breaks) {
-    const LabelBoard::Repaint repaint = board_.redrawNextRun(*asideCanvas_, breaks);
-    asideCanvas_->paint([&breaks] { breaks.takeOneIfDue(); });
-    asideCanvas_->paintEveryBand(
-        [&](QImage& picture) { labels_.paint(picture, board_.redrawLabels(), repaint); });
+    LabelBoard::Repaint repaint = board_.redrawNextRun(*asideCanvas_, breaks);
+    // The labels as this run left them, for the bands to paint once they have painted the run,
+    // while the next one moves them.
+    asideCanvas_->paint([this, labels = board_.redrawLabels(), repaint = std::move(repaint)](
+                            QImage& picture) { labels_.paint(picture, labels, repaint); });
 }
 
 void ScreenBoard::showAside() {

@@ -76,7 +76,7 @@ private:
     void showProgress();
     void scheduleRedraw();
     void drawAfresh();
-    void beginAside();
+    void beginAside(RedrawBreaks& breaks);
     void drawNextRunAside(RedrawBreaks& breaks);
     void showAside();
 

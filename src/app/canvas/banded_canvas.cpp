@@ -4,9 +4,12 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <ctime>
 #include <future>
 #include <limits>
+#include <numeric>
 #include <system_error>
+#include <utility>
 #include <variant>
 
 namespace lumorix {
@@ -14,6 +17,13 @@ namespace lumorix {
 namespace {
 
 constexpr float everywhere = std::numeric_limits<float>::infinity();
+
+// The processor time of this thread: what a band costs, however busy the machine is with others.
+std::chrono::nanoseconds threadTime() {
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return std::chrono::seconds(time.tv_sec) + std::chrono::nanoseconds(time.tv_nsec);
+}
 
 // Makes a recorded call again on a canvas, which keeps the state it changes as the recording
 // canvas did.
@@ -60,17 +70,34 @@ struct BandedCanvas::Band {
     // The logical rows whose calls the band paints.
     float top = -everywhere;
     float bottom = everywhere;
+    // How many calls it painted last time, and the processor time that took.
+    int painted = 0;
+    std::chrono::nanoseconds took{};
 };
 
 BandedCanvas::BandedCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner,
-                           int bands)
+                           int bands, std::function<void()> takeBreak)
     : Canvas(random)
-    , surface_(surface) {
+    , surface_(surface)
+    , takeBreak_(std::move(takeBreak)) {
     for (int band = 0; band < std::max(bands, 1); ++band)
         bands_.push_back(std::make_unique<Band>(random, surface, band == 0, learner));
+    // The other bands start from the picture as it is, the labels painted before any run.
+    if (!surface.isBlank()) {
+        const QImage& whole = surface.image();
+        for (auto band = std::next(bands_.begin()); band != bands_.end(); ++band) {
+            ScreenSurface::Painting painting((*band)->picture);
+            std::memcpy(painting.bits(), whole.constBits(),
+                        static_cast<std::size_t>(whole.sizeInBytes()));
+        }
+    }
 }
 
-BandedCanvas::~BandedCanvas() = default;
+BandedCanvas::~BandedCanvas() {
+    stopped_ = true;
+    for (std::future<void>& painter : painters_)
+        painter.wait();
+}
 
 void BandedCanvas::received(const CanvasCall& call) {
     if (std::holds_alternative<NextRandom>(call))
@@ -97,104 +124,127 @@ void BandedCanvas::shareOutRows() {
     const int height = (surface_.logicalSize() * ratio).height();
     std::vector<int> perRow(static_cast<std::size_t>(std::max(height, 1)));
     int drawn = 0;
-    for (const Recorded& recorded : calls_) {
+    for (const Recorded& recorded : painting_) {
         if (std::isinf(recorded.top))
             continue;
         const double centre = (double(recorded.top) + recorded.bottom) / 2 * ratio;
         ++perRow[static_cast<std::size_t>(std::clamp(centre, 0.0, double(perRow.size() - 1)))];
         ++drawn;
     }
-    // Each band's share of the calls, by their rows.
-    const auto count = static_cast<int>(bands_.size());
+    // Calls a band paints in a given time; alike until every band has painted.
+    std::vector<double> pace;
+    for (const auto& band : bands_)
+        pace.push_back(double(band->painted + 1) / double(band->took.count()));
+    if (std::any_of(bands_.begin(), bands_.end(),
+                    [](const auto& b) { return b->took.count() == 0; }))
+        std::fill(pace.begin(), pace.end(), 1.0);
+    const double allPace = std::accumulate(pace.begin(), pace.end(), 0.0);
+
+    std::vector<int> ends;
     int row = 0;
     int below = 0;
-    for (int band = 0; band < count; ++band) {
-        Band& b = *bands_[static_cast<std::size_t>(band)];
-        b.first = row;
-        if (band == count - 1) {
-            row = height;
-        } else {
-            const int share = (band + 1) * drawn / count;
-            while (row < height && below + perRow[static_cast<std::size_t>(row)] <= share)
-                below += perRow[static_cast<std::size_t>(row++)];
-        }
-        b.end = row;
+    double share = 0;
+    for (std::size_t band = 0; band + 1 < bands_.size(); ++band) {
+        share += pace[band] / allPace;
+        while (row < height && below + perRow[static_cast<std::size_t>(row)] <= share * drawn)
+            below += perRow[static_cast<std::size_t>(row++)];
+        ends.push_back(row);
+    }
+    ends.push_back(height);
+    if (rowsShared_)
+        handOver(ends);
+    rowsShared_ = true;
+    for (std::size_t band = 0; band < bands_.size(); ++band) {
+        Band& b = *bands_[band];
+        b.first = band == 0 ? 0 : ends[band - 1];
+        b.end = ends[band];
         b.top = band == 0 ? -everywhere : static_cast<float>(b.first / ratio);
-        b.bottom = band == count - 1 ? everywhere : static_cast<float>(b.end / ratio);
+        b.bottom = band + 1 == bands_.size() ? everywhere : static_cast<float>(b.end / ratio);
     }
 }
 
-void BandedCanvas::paint(const std::function<void()>& takeBreak) {
-    if (calls_.empty())
+void BandedCanvas::handOver(const std::vector<int>& ends) {
+    std::size_t from = 0;
+    std::size_t to = 0;
+    for (int row = 0; row < ends.back(); ++row) {
+        while (row >= bands_[from]->end)
+            ++from;
+        while (row >= ends[to])
+            ++to;
+        if (from == to)
+            continue;
+        const QImage& source = bands_[from]->picture.image();
+        ScreenSurface::Painting target(bands_[to]->picture);
+        std::memcpy(target.bits() + row * target.bytesPerLine(), source.constScanLine(row),
+                    static_cast<std::size_t>(target.bytesPerLine()));
+    }
+}
+
+void BandedCanvas::paint(std::function<void(QImage&)> afterwards) {
+    awaitBands();
+    afterwards_ = std::move(afterwards);
+    if (calls_.empty()) {
+        awaitBands();
         return;
-    if (!shared_) {
-        // The other bands start from the picture as it is: the labels, painted before any run.
-        if (!surface_.isBlank()) {
-            const QImage& whole = surface_.image();
-            for (auto band = std::next(bands_.begin()); band != bands_.end(); ++band) {
-                ScreenSurface::Painting painting((*band)->picture);
-                std::memcpy(painting.bits(), whole.constBits(),
-                            static_cast<std::size_t>(whole.sizeInBytes()));
-            }
-        }
-        shareOutRows();
-        shared_ = true;
     }
-    {
-        // Should a band here fail, the others are waited for as their futures go.
-        std::vector<std::future<void>> others;
-        std::vector<Band*> here{bands_.front().get()};
-        for (auto band = std::next(bands_.begin()); band != bands_.end(); ++band) {
-            try {
-                others.push_back(
-                    std::async(std::launch::async, [this, &b = **band] { paintBand(b, nullptr); }));
-            } catch (const std::system_error&) { // no thread to be had: slower, but drawn
-                here.push_back(band->get());
-            }
-        }
-        for (Band* band : here)
-            paintBand(*band, &takeBreak);
-        for (std::future<void>& other : others) {
-            while (other.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
-                takeBreak();
-            other.get();
-        }
-    }
+    std::swap(painting_, calls_);
     calls_.clear();
+    paintingState_ = startState_;
+    shareOutRows();
+    for (const auto& band : bands_) {
+        try {
+            painters_.push_back(
+                std::async(std::launch::async, [this, &b = *band] { paintBand(b); }));
+        } catch (const std::system_error&) { // no thread to be had: slower, but drawn
+            paintBand(*band);
+        }
+    }
+}
+
+void BandedCanvas::awaitBands() {
+    for (std::future<void>& painter : painters_) {
+        while (painter.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready)
+            takeBreak_();
+    }
+    // Every band is waited for before a failure of any is passed on.
+    std::vector<std::future<void>> painted = std::move(painters_);
+    painters_.clear();
+    for (std::future<void>& painter : painted)
+        painter.get();
+    if (afterwards_) {
+        for (const auto& band : bands_) {
+            ScreenSurface::Painting painting(band->picture);
+            afterwards_(painting.image());
+        }
+        afterwards_ = nullptr;
+    }
     // No band draws now.
     bands_.front()->canvas.trimLearnt();
 }
 
-void BandedCanvas::paintBand(Band& band, const std::function<void()>* takeBreak) {
-    // Often enough for a break to come within a millisecond of being due, even while the fast
-    // path learns.
-    constexpr std::size_t callsBetweenBreaks = 16;
-    band.canvas.restore(startState_);
+void BandedCanvas::paintBand(Band& band) {
+    // How many calls to paint between looks at whether to stop.
+    constexpr std::size_t callsBetweenLooks = 64;
+    const std::chrono::nanoseconds start = threadTime();
+    band.painted = 0;
+    band.canvas.restore(paintingState_);
     const Replay replay{band.canvas};
-    for (std::size_t i = 0; i < calls_.size(); ++i) {
-        const Recorded& recorded = calls_[i];
-        if (recorded.top < band.bottom && recorded.bottom > band.top)
+    for (std::size_t i = 0; i < painting_.size(); ++i) {
+        if (i % callsBetweenLooks == 0 && stopped_)
+            break;
+        const Recorded& recorded = painting_[i];
+        if (recorded.top < band.bottom && recorded.bottom > band.top) {
             std::visit(replay, recorded.call);
-        if (takeBreak && i % callsBetweenBreaks == 0)
-            (*takeBreak)();
+            ++band.painted;
+        }
     }
     band.canvas.flush();
-    // Drawn aside: nothing of it is shown before the whole picture is.
-    band.picture.takeTouched();
-}
-
-void BandedCanvas::paintEveryBand(const std::function<void(QImage&)>& paint) {
-    for (const auto& band : bands_) {
-        // Until the bands share out the rows, the others have yet to copy the first.
-        if (band != bands_.front() && !shared_)
-            continue;
-        ScreenSurface::Painting painting(band->picture);
-        paint(painting.image());
-    }
+    band.took = threadTime() - start;
 }
 
 void BandedCanvas::finish() {
-    if (!shared_ || bands_.size() == 1)
+    awaitBands();
+    if (!rowsShared_ || bands_.size() == 1)
         return;
     ScreenSurface::Painting whole(surface_);
     const qsizetype bytesPerLine = whole.bytesPerLine();

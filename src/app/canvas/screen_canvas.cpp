@@ -79,6 +79,8 @@ QPen ScreenCanvas::pen(const std::optional<Colour>& colour) const {
 }
 
 void ScreenCanvas::touched(const QRectF& area) {
+    if (!learnsForItself_)
+        return;
     // A margin for the pen's width and the rounding of aliased painting.
     const double margin = state().drawWidth + 1;
     // Clipped while still in floating point: field texts can put a shape far beyond the range

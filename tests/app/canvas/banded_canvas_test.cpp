@@ -51,12 +51,12 @@ QImage paintedInBands(qreal pixelRatio, int bands) {
     RandomSequence random;
     ScreenCanvas learner(random, learnerSurface);
     ScreenSurface surface(clientSize, pixelRatio, grey);
-    BandedCanvas canvas(random, surface, learner, bands);
+    BandedCanvas canvas(random, surface, learner, bands, [] {});
     canvas.restore(leftByRuns);
     Unseen unseen;
     for (const ParameterTexts& fields : lesson) {
         runExperiment(canvas, fields, unseen, unseen);
-        canvas.paint([] {});
+        canvas.paint({});
     }
     canvas.finish();
     return surface.image();
