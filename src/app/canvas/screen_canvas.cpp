@@ -5,6 +5,8 @@
 #include "small_disc.h"
 
 #include <algorithm>
+#include <limits>
+#include <tuple>
 #include <utility>
 #include <variant>
 
@@ -12,20 +14,76 @@ namespace lumorix {
 
 namespace {
 
-// The whole pixels, from first to last, that one side of an area covers within the surface's
-// size, as QRectF::intersected() and QRectF::toAlignedRect() give them, without the library calls
-// that cost more than the stamping of an impact dot; none when first > last.
-inline std::pair<int, int> coveredPixels(double from, double length, double size) {
-    double low = from;
-    double high = from;
+// One side of an area, from low to high, within the surface's size, as QRectF::intersected()
+// gives it; false when none of it is. Without the library calls that cost more than the stamping
+// of an impact dot.
+inline bool within(double from, double length, double size, double& low, double& high) {
+    low = from;
+    high = from;
     (length < 0 ? low : high) += length;
-    if (low == high || low >= size || high <= 0)
-        return {1, 0};
+    return low != high && low < size && high > 0;
+}
+
+// The whole pixels, from first to last, that a side within the size covers, as
+// QRectF::toAlignedRect() gives them.
+inline std::pair<int, int> coveredPixels(double low, double high, double size) {
     low = qMax(low, 0.0);
     high = qMin(high, size);
-    const int first = static_cast<int>(low);
     const int whole = static_cast<int>(high);
-    return {first, whole + (high > whole ? 1 : 0) - 1};
+    return {static_cast<int>(low), whole + (high > whole ? 1 : 0) - 1};
+}
+
+// The union of boxes, as QRegion would make it box by box but at once: bands of rows, each a row
+// of boxes apart from one another, a band as tall as the rows alike.
+QRegion unionOf(const std::vector<QRect>& boxes) {
+    if (boxes.size() < 2)
+        return boxes.empty() ? QRegion() : QRegion(boxes.front());
+    std::vector<int> edges;
+    edges.reserve(2 * boxes.size());
+    for (const QRect& box : boxes) {
+        edges.push_back(box.top());
+        edges.push_back(box.bottom() + 1);
+    }
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+    std::vector<QRect> rects;
+    rects.reserve(edges.size() * boxes.size());
+    std::size_t bandStart = 0; // the previous band's first rect in rects
+    std::vector<std::pair<int, int>> previous;
+    std::vector<std::pair<int, int>> spans;
+    previous.reserve(boxes.size());
+    spans.reserve(boxes.size());
+    for (std::size_t edge = 0; edge + 1 < edges.size(); ++edge) {
+        const int top = edges[edge];
+        const int bottom = edges[edge + 1] - 1;
+        spans.clear();
+        for (const QRect& box : boxes) {
+            if (box.top() <= top && bottom <= box.bottom())
+                spans.emplace_back(box.left(), box.right());
+        }
+        std::sort(spans.begin(), spans.end());
+        std::size_t joined = 0;
+        for (std::size_t i = 1; i < spans.size(); ++i) {
+            if (spans[i].first <= spans[joined].second + 1)
+                spans[joined].second = std::max(spans[joined].second, spans[i].second);
+            else
+                spans[++joined] = spans[i];
+        }
+        spans.resize(spans.empty() ? 0 : joined + 1);
+        if (!spans.empty() && spans == previous && !rects.empty() &&
+            rects.back().bottom() + 1 == top) {
+            for (std::size_t i = bandStart; i < rects.size(); ++i)
+                rects[i].setBottom(bottom);
+            continue;
+        }
+        bandStart = rects.size();
+        for (const auto& [left, right] : spans)
+            rects.emplace_back(QPoint(left, top), QPoint(right, bottom));
+        previous = spans;
+    }
+    QRegion region;
+    region.setRects(rects.data(), static_cast<int>(rects.size()));
+    return region;
 }
 
 } // namespace
@@ -60,9 +118,8 @@ void ScreenCanvas::flush() {
     open_.reset();
     if (learnsForItself_)
         stamps_.trim();
-    QRegion region;
-    for (const QRect& box : touched_)
-        region += box;
+    settleRow();
+    const QRegion region = unionOf(touched_);
     touched_.clear();
     if (!region.isEmpty())
         surface_.touched(region);
@@ -87,29 +144,39 @@ void ScreenCanvas::touched(const QRectF& area) {
     // of whole pixels.
     const QRectF reach = area.adjusted(-margin, -margin, margin, margin);
     const QSize size = surface_.logicalSize();
-    // The dots of a row share their rows.
-    if (reach.y() != rows_.from || reach.height() != rows_.length) {
-        const auto [top, bottom] = coveredPixels(reach.y(), reach.height(), size.height());
-        rows_ = {reach.y(), reach.height(), top, bottom};
+    if (reach.y() != row_.from || reach.height() != row_.length) {
+        settleRow();
+        double top = 0;
+        double bottom = 0;
+        row_.from = reach.y();
+        row_.length = reach.height();
+        row_.visible = within(reach.y(), reach.height(), size.height(), top, bottom);
+        if (row_.visible)
+            std::tie(row_.first, row_.last) = coveredPixels(top, bottom, size.height());
     }
-    if (rows_.first > rows_.last)
+    double left = 0;
+    double right = 0;
+    if (row_.visible && within(reach.x(), reach.width(), size.width(), left, right)) {
+        row_.left = std::min(row_.left, left);
+        row_.right = std::max(row_.right, right);
+    }
+}
+
+void ScreenCanvas::settleRow() {
+    if (!(row_.left < row_.right))
         return;
-    const auto [left, right] = coveredPixels(reach.x(), reach.width(), size.width());
-    if (left > right)
-        return;
-    const QRect box(QPoint(left, rows_.first), QPoint(right, rows_.last));
-    const auto sameRows = [&box](const QRect& b) {
+    const auto [left, right] = coveredPixels(row_.left, row_.right, surface_.logicalSize().width());
+    row_.left = std::numeric_limits<double>::infinity();
+    row_.right = -std::numeric_limits<double>::infinity();
+    const QRect box(QPoint(left, row_.first), QPoint(right, row_.last));
+    const auto sameRows = std::find_if(touched_.begin(), touched_.end(), [&box](const QRect& b) {
         return b.top() == box.top() && b.bottom() == box.bottom();
-    };
-    // Most often the box of the call before.
-    const auto last = !touched_.empty() && sameRows(touched_.back())
-                          ? touched_.end() - 1
-                          : std::find_if(touched_.begin(), touched_.end(), sameRows);
-    if (last == touched_.end()) {
+    });
+    if (sameRows == touched_.end()) {
         touched_.push_back(box);
     } else {
-        last->setLeft(std::min(last->left(), box.left()));
-        last->setRight(std::max(last->right(), box.right()));
+        sameRows->setLeft(std::min(sameRows->left(), box.left()));
+        sameRows->setRight(std::max(sameRows->right(), box.right()));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,7 @@ private:
     Open& open();
     QPen pen(const std::optional<Colour>& colour) const;
     void touched(const QRectF& area);
+    void settleRow();
 
     ScreenSurface& surface_;
     DrawingPath path_;
@@ -74,14 +76,19 @@ private:
     // impact mode touches a hundred boxes along one row, and a region is costly to grow one box
     // at a time.
     std::vector<QRect> touched_;
-    // The rows of the last call's box, and the side of its area they come from.
-    struct Rows {
+    // The rows of the last call's area and what the calls of those rows touched in them since,
+    // from left to right, which becomes a box once calls of other rows come: the dots of a row
+    // share their rows.
+    struct Row {
         double from = 0;
         double length = 0;
-        int first = 1;
+        bool visible = false;
+        int first = 0;
         int last = 0;
+        double left = std::numeric_limits<double>::infinity();
+        double right = -std::numeric_limits<double>::infinity();
     };
-    Rows rows_;
+    Row row_;
 };
 
 } // namespace lumorix
