@@ -157,7 +157,8 @@ public:
         return id;
     }
 
-    // Which forgetting users check before they use a table they remember.
+    // Changes whenever everything is forgotten: a user checks it before it uses a table it
+    // remembers.
     std::uint64_t generation() const { return generation_; }
 
     void trim() {
