@@ -5,7 +5,7 @@ pauses aside (the engine alone, the page's session making the run, and in the pa
 and painted on the board at pixel ratio 1 and 2); the pace of whole runs against the sum of their
 pauses, also on a slow machine's processor (a classroom's Chromebook: 1280 × 800, pixel ratio 2,
 Chromium's main thread throttled 4×); the heap in use after 50 runs against after 1; and 100 of
-the heaviest runs drawn afresh at pixel ratio 2 and back at 1, and a burst of ten resizes over 20
+the heaviest runs redrawn at pixel ratio 2 and back at 1, and a burst of ten resizes over 20
 of them: the time to the crisp picture, the longest task and the longest the page went without
 answering meanwhile, and the heap before and after. Each figure is the median over REPETITIONS rounds,
 and each round measures the browser and the desktop one after the other. Times in milliseconds,
@@ -181,7 +181,7 @@ def heap_in_use(browser):
     return browser.hook("heapInUse()"), script
 
 
-# While the board is drawn afresh: the longest task as the Long Tasks API counts it, and the
+# While the board is redrawn: the longest task as the Long Tasks API counts it, and the
 # longest the page went without answering a message it sends itself again and again.
 WATCH_REDRAW = """
     window.watch = { longest: 0, silent: 0, on: true };
@@ -202,8 +202,8 @@ WATCH_REDRAW = """
 """
 
 
-def drawn_afresh(browser, width, height, ratio):
-    """The board drawn afresh at a new size or ratio: the time until the crisp picture is shown,
+def redrawn(browser, width, height, ratio):
+    """The board redrawn at a new size or ratio: the time until the crisp picture is shown,
     the longest task and the longest silence meanwhile, and the heap before and after."""
     heap_before = browser.hook("heapInUse()") / 2**20
     browser.run(WATCH_REDRAW)
@@ -220,7 +220,7 @@ def drawn_afresh(browser, width, height, ratio):
 
 
 def redraws(figures, runs=100):
-    """A lesson's worth of the heaviest runs on one board, drawn afresh at pixel ratio 2 and back
+    """A lesson's worth of the heaviest runs on one board, redrawn at pixel ratio 2 and back
     at 1; and a burst of ten resizes, a window edge dragged, over 20 such runs."""
     browser = Browser()
     try:
@@ -232,8 +232,8 @@ def redraws(figures, runs=100):
         for ratio in [2, 1]:
             for name, value in zip(["time to the crisp picture", "longest task",
                                     "longest silence", "module heap before", "module heap after"],
-                                   drawn_afresh(browser, 800, 600, ratio)):
-                figures.setdefault(f"{runs} heaviest runs drawn afresh at ratio {ratio}: {name}",
+                                   redrawn(browser, 800, 600, ratio)):
+                figures.setdefault(f"{runs} heaviest runs redrawn at ratio {ratio}: {name}",
                                    []).append(value)
     finally:
         browser.close()

@@ -21,7 +21,7 @@ namespace {
 
 constexpr QSize clientSize(clientWidth, clientHeight);
 
-// A board drawn afresh is painted in bands on as many cores as there are: two take most of what
+// A redrawn board is painted in bands on as many cores as there are: two take most of what
 // there is to gain, each further band a picture of its own.
 int redrawBands() {
     return std::clamp(QThread::idealThreadCount(), 1, 2);
@@ -29,7 +29,7 @@ int redrawBands() {
 
 } // namespace
 
-// The pauses of a run drawn afresh take no time, but every so often the window answers the
+// The pauses of a redrawn run take no time, but every so often the window answers the
 // window system: it repaints, answers pings and takes in the input that waits for the board.
 class ScreenBoard::RedrawBreaks final : public Pause {
 public:
@@ -154,67 +154,67 @@ void ScreenBoard::showAt(qreal pixelRatio) {
 
 void ScreenBoard::scheduleRedraw() {
     // A change during a redraw is taken up by the redraw itself, at its next step.
-    if (redrawScheduled_ || drawingAfresh_)
+    if (redrawScheduled_ || insideRedraw_)
         return;
     redrawScheduled_ = true;
     QTimer::singleShot(0, &context_, [this] {
         redrawScheduled_ = false;
-        drawAfresh();
+        redraw();
     });
 }
 
-void ScreenBoard::drawAfresh() {
+void ScreenBoard::redraw() {
     if (!board_.redrawing())
         return;
-    const QScopedValueRollback<bool> drawing(drawingAfresh_, true);
+    const QScopedValueRollback<bool> inside(insideRedraw_, true);
     const BusyCursor busy;
     RedrawBreaks breaks(redrawSlice_);
     while (board_.redrawing()) {
         switch (board_.nextRedrawStep()) {
         case Board::RedrawStep::begin:
-            beginAside(breaks);
+            beginRedrawnPicture(breaks);
             break;
         case Board::RedrawStep::drawRun:
-            drawNextRunAside(breaks);
+            redrawNextRun(breaks);
             break;
         case Board::RedrawStep::show:
-            showAside();
+            showRedrawnPicture();
             break;
         }
         breaks.takeOneIfDue();
     }
     // Given up, back at the ratio shown; or shown.
-    asideCanvas_.reset();
-    aside_.reset();
+    redrawnCanvas_.reset();
+    redrawn_.reset();
     hooks_.idle();
 }
 
-void ScreenBoard::beginAside(RedrawBreaks& breaks) {
-    asideCanvas_.reset();
-    aside_.emplace(clientSize, board_.redrawPixelRatio(), surface_.background());
+void ScreenBoard::beginRedrawnPicture(RedrawBreaks& breaks) {
+    redrawnCanvas_.reset();
+    redrawn_.emplace(clientSize, board_.redrawPixelRatio(), surface_.background());
     board_.redrawBegun();
     // A board without runs stays blank until something is painted on it, as at start-up.
     if (board_.nextRedrawStep() == Board::RedrawStep::drawRun) {
-        ScreenSurface::Painting painting(*aside_);
+        ScreenSurface::Painting painting(*redrawn_);
         QPainter painter(&painting.image());
         labels_.paintAll(painter, board_.redrawLabels());
     }
-    asideCanvas_.emplace(board_.redrawRandom(), *aside_, canvas_, redrawBands(),
-                         [&breaks] { breaks.takeOneIfDue(); });
+    redrawnCanvas_.emplace(board_.redrawRandom(), *redrawn_, canvas_, redrawBands(),
+                           [&breaks] { breaks.takeOneIfDue(); });
 }
 
-void ScreenBoard::drawNextRunAside(RedrawBreaks& breaks) {
-    LabelBoard::Repaint repaint = board_.redrawNextRun(*asideCanvas_, breaks);
+void ScreenBoard::redrawNextRun(RedrawBreaks& breaks) {
+    LabelBoard::Repaint repaint = board_.redrawNextRun(*redrawnCanvas_, breaks);
     // The labels as this run left them, for the bands to paint once they have painted the run,
     // while the next one moves them.
-    asideCanvas_->paint([this, labels = board_.redrawLabels(), repaint = std::move(repaint)](
-                            QImage& picture) { labels_.paint(picture, labels, repaint); });
+    redrawnCanvas_->paint([this, labels = board_.redrawLabels(), repaint = std::move(repaint)](
+                              QImage& picture) { labels_.paint(picture, labels, repaint); });
 }
 
-void ScreenBoard::showAside() {
-    asideCanvas_->finish();
-    asideCanvas_.reset();
-    surface_.adopt(*aside_);
+void ScreenBoard::showRedrawnPicture() {
+    redrawnCanvas_->finish();
+    redrawnCanvas_.reset();
+    surface_.adopt(*redrawn_);
     board_.redrawShown();
     hooks_.show(QRect(QPoint(), clientSize));
 }

@@ -13,8 +13,8 @@
 
 namespace lumorix {
 
-// A picture drawn aside in horizontal bands at once, one thread to a band: the calls of a run are
-// recorded as the run makes them, then each band paints them, through a canvas of its own that
+// A redrawn picture painted in horizontal bands at once, one thread to a band: the calls of a run
+// are recorded as the run makes them, then each band paints them, through a canvas of its own that
 // draws with what the learner's fast path has learnt, into a picture of its own, leaving out the
 // calls that cannot reach its rows, while the next run is made and recorded. A band's rows of its
 // picture are exactly those of the whole picture drawn in one; they are put together into the

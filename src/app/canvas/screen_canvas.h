@@ -26,10 +26,10 @@ public:
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface,
                  DrawingPath path = DrawingPath::fast);
     // A canvas on another surface that draws by the path of `learner`, with what it has learnt,
-    // and teaches it what it learns: a board drawn afresh aside is as fast as the live one, and
-    // leaves it ready for the new resolution. Several may draw at once, each on a thread of its
-    // own. Nothing is shown of a picture drawn aside before it is complete, so such a canvas keeps
-    // no account of the area it touched. The learner outlives this canvas.
+    // and teaches it what it learns: a redrawn board is as fast as the live one, and leaves it
+    // ready for the new resolution. Several may draw at once, each on a thread of its own. Nothing
+    // is shown of a redrawn picture before it is complete, so such a canvas keeps no account of
+    // the area it touched. The learner outlives this canvas.
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner);
 
     // Finishes the painting of the calls so far and adds the area they touched to the surface's.

@@ -1,6 +1,6 @@
 // The drawing board: a canvas at the screen's own pixels, the labels painted beneath what the
 // runs draw. A run's steps are painted on it as they come. When the board is to be shown at
-// another pixel ratio, it is drawn afresh aside, a slice at a time so that the page keeps
+// another pixel ratio, it is redrawn on a canvas of its own, a slice at a time so that the page keeps
 // answering, while the old picture stays shown, scaled; the new one then replaces it at once.
 function createBoard(design, api, painter, client) {
     const canvas = element("canvas", {
@@ -34,44 +34,45 @@ function createBoard(design, api, painter, client) {
     // each slice paints as many shapes as kept the slices before it near the target, its
     // rasterising forced at its end; it takes a few more after a quick slice, and far fewer
     // after a slow one.
+    const steps = design.redrawSteps; // the codes of the redraw's steps
     const sliceTarget = 12; // milliseconds, far enough below the 50 that a busy machine may cost
     let shapesASlice = 200;
-    let aside = null; // the canvas being drawn, and its context
-    let part = null; // the part being painted: its list and how far it has been painted
+    let redrawn = null; // the canvas being redrawn, and its context
+    let step = null; // the step being painted: its list and how far it has been painted
     let slicing = false;
     let whenShown = () => {};
     let redrawsShown = 0;
 
-    function drawAside() {
+    function redrawSlice() {
         const started = performance.now();
         let shapes = shapesASlice;
         while (shapes > 0) {
-            if (!part) {
-                const next = api.nextRedrawPart();
-                if (next === api.redrawParts.none || next === api.redrawParts.show) {
-                    if (next === api.redrawParts.show)
-                        showAside();
-                    aside = null;
+            if (!step) {
+                const next = api.nextRedrawStep();
+                if (next !== steps.begin && next !== steps.drawRun) {
+                    if (next === steps.show)
+                        showRedrawn();
+                    redrawn = null;
                     slicing = false;
                     whenShown();
                     return;
                 }
-                if (next === api.redrawParts.begin)
-                    aside = blankCanvas(api.redrawRatio());
-                part = { list: api.paintList(), at: 0 };
+                if (next === steps.begin)
+                    redrawn = blankCanvas(api.redrawRatio());
+                step = { list: api.paintList(), at: 0 };
             }
-            const { at, painted } = painter.paint(aside.context, api.values(part.list), part.at,
+            const { at, painted } = painter.paint(redrawn.context, api.values(step.list), step.at,
                                                   shapes);
-            part.at = at;
+            step.at = at;
             shapes -= painted;
-            if (part.at >= part.list.size)
-                part = null;
+            if (step.at >= step.list.size)
+                step = null;
         }
-        aside.context.getImageData(0, 0, 1, 1);
+        redrawn.context.getImageData(0, 0, 1, 1);
         const took = performance.now() - started;
         const scaled = Math.round(shapesASlice * sliceTarget / Math.max(took, 1));
         shapesASlice = Math.max(10, Math.min(scaled, Math.round(shapesASlice * 1.25)));
-        soon(drawAside);
+        soon(redrawSlice);
     }
 
     function blankCanvas(ratio) {
@@ -81,30 +82,30 @@ function createBoard(design, api, painter, client) {
         return { canvas: made, context: contextOf(made) };
     }
 
-    function showAside() {
+    function showRedrawn() {
         ++redrawsShown;
-        canvas.width = aside.canvas.width;
-        canvas.height = aside.canvas.height;
-        canvas.getContext("2d", { alpha: false }).drawImage(aside.canvas, 0, 0);
+        canvas.width = redrawn.canvas.width;
+        canvas.height = redrawn.canvas.height;
+        canvas.getContext("2d", { alpha: false }).drawImage(redrawn.canvas, 0, 0);
     }
 
     return {
         description,
         paintRunProgress,
-        // The board is to be shown at this pixel ratio; a picture at another is drawn afresh.
+        // The board is to be shown at this pixel ratio; a picture at another is redrawn.
         showAt(ratio) {
             if (api.showAt(ratio)) {
-                aside = null;
-                part = null;
+                redrawn = null;
+                step = null;
             }
-            this.drawAfresh();
+            this.redraw();
         },
         // Carries on with a redraw that is under way, if it is not being carried on already.
-        drawAfresh() {
+        redraw() {
             if (slicing || !api.redrawing())
                 return;
             slicing = true;
-            soon(drawAside);
+            soon(redrawSlice);
         },
         // What to do once a redraw has ended, shown or given up.
         whenShown(then) {

@@ -1,9 +1,13 @@
-// For the tests and benchmarks only, not part of the program: reads the fields, the calls of the
-// runs, the picture, and what the page did and when.
-function installTestHook(design, api, parts) {
+// In the page that the tests build only, not part of the program: a hook for the tests and
+// benchmarks that reads the fields, the calls of the runs, the picture, and what the page did and
+// when, and sets a field's text as no control could. Installed once the page is ready for input,
+// which the page's element then says, with the time.
+page.then(({ design, module, api, ...parts }) => {
     const fieldIndex = (name) => design.fields.indexOf(name);
+    const setField = module.cwrap("lumorix_set_field", null, ["number", "string"]);
     window.lumorixTestHook = {
         fieldText: (name) => api.fieldText(fieldIndex(name)),
+        setFieldText: (name, text) => setField(fieldIndex(name), text),
         keepTrace: api.keepTrace,
         trace: api.trace,
         running: parts.player.running,
@@ -36,5 +40,5 @@ function installTestHook(design, api, parts) {
             return levels;
         },
     };
-    return window.lumorixTestHook;
-}
+    document.documentElement.dataset.ready = String(performance.now());
+});

@@ -12,7 +12,7 @@ namespace {
 
 constexpr QRgb grey = 0xFFC0C0C0;
 
-// The labels and pauses of runs drawn aside, which nobody sees.
+// The labels and pauses of redrawn runs, which nobody sees.
 struct Unseen final : SceneLabels, Pause {
     void show(SceneLabel) override {}
     void hide(SceneLabel) override {}
@@ -23,7 +23,7 @@ struct Unseen final : SceneLabels, Pause {
 
 // A board made clean after runs starts from the state they left, and its first run draws the
 // blanking rows in that state's width.
-constexpr CanvasState leftByRuns{CanvasScale::pixels, 2, FillStyle::solid, colours::marker};
+constexpr CanvasState leftByRuns{2, FillStyle::solid, colours::marker};
 
 // The heaviest impacts crowd the middle rows, where the bands meet; the others spread over all
 // rows, or lie between pixels.
