@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace lumorix {
@@ -19,9 +21,17 @@ namespace {
 
 constexpr QSize clientSize(clientWidth, clientHeight);
 
+// A redrawn board is painted in bands on as many cores as there are: two take most of what
+// there is to gain, each further band a picture of its own.
+int redrawBands() {
+    return std::clamp(QThread::idealThreadCount(), 1, 2);
+}
+
+} // namespace
+
 // The pauses of a redrawn run take no time, but every so often the window answers the
 // window system: it repaints, answers pings and takes in the input that waits for the board.
-class RedrawBreaks final : public Pause {
+class ScreenBoard::RedrawBreaks final : public Pause {
 public:
     explicit RedrawBreaks(std::chrono::milliseconds slice)
         : slice_(slice) {}
@@ -38,8 +48,6 @@ private:
     std::chrono::milliseconds slice_;
     StepClock::time_point sliceStart_ = StepClock::now();
 };
-
-} // namespace
 
 ScreenBoard::ScreenBoard(QObject& context, std::vector<SurfaceLabel*> labelWidgets,
                          qreal pixelRatio, Hooks hooks)
@@ -164,7 +172,7 @@ void ScreenBoard::redraw() {
     while (board_.redrawing()) {
         switch (board_.nextRedrawStep()) {
         case Board::RedrawStep::begin:
-            beginRedrawnPicture();
+            beginRedrawnPicture(breaks);
             break;
         case Board::RedrawStep::drawRun:
             redrawNextRun(breaks);
@@ -181,10 +189,9 @@ void ScreenBoard::redraw() {
     hooks_.idle();
 }
 
-void ScreenBoard::beginRedrawnPicture() {
+void ScreenBoard::beginRedrawnPicture(RedrawBreaks& breaks) {
     redrawnCanvas_.reset();
     redrawn_.emplace(clientSize, board_.redrawPixelRatio(), surface_.background());
-    redrawnCanvas_.emplace(board_.redrawRandom(), *redrawn_, canvas_);
     board_.redrawBegun();
     // A board without runs stays blank until something is painted on it, as at start-up.
     if (board_.nextRedrawStep() == Board::RedrawStep::drawRun) {
@@ -192,16 +199,20 @@ void ScreenBoard::beginRedrawnPicture() {
         QPainter painter(&painting.image());
         labels_.paintAll(painter, board_.redrawLabels());
     }
+    redrawnCanvas_.emplace(board_.redrawRandom(), *redrawn_, canvas_, redrawBands(),
+                           [&breaks] { breaks.takeOneIfDue(); });
 }
 
-void ScreenBoard::redrawNextRun(Pause& breaks) {
-    const LabelBoard::Repaint repaint = board_.redrawNextRun(*redrawnCanvas_, breaks);
-    redrawnCanvas_->flush();
-    ScreenSurface::Painting painting(*redrawn_);
-    labels_.paint(painting.image(), board_.redrawLabels(), repaint);
+void ScreenBoard::redrawNextRun(RedrawBreaks& breaks) {
+    LabelBoard::Repaint repaint = board_.redrawNextRun(*redrawnCanvas_, breaks);
+    // The labels as this run left them, for the bands to paint once they have painted the run,
+    // while the next one moves them.
+    redrawnCanvas_->paint([this, labels = board_.redrawLabels(), repaint = std::move(repaint)](
+                              QImage& picture) { labels_.paint(picture, labels, repaint); });
 }
 
 void ScreenBoard::showRedrawnPicture() {
+    redrawnCanvas_->finish();
     redrawnCanvas_.reset();
     surface_.adopt(*redrawn_);
     board_.redrawShown();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/canvas/banded_canvas.h"
 #include "app/canvas/screen_canvas.h"
 #include "app/canvas/screen_surface.h"
 #include "board/board.h"
@@ -20,8 +21,9 @@ namespace lumorix {
 
 // The window's drawing board: the runs' picture in a backing image at the screen's device pixel
 // ratio times the client area's scale, with the labels painted into it, redrawn on a picture of
-// its own, in slices, when that ratio changes. Until the new picture is complete the old one is
-// shown, scaled; then it replaces it at once.
+// its own, in slices, when that ratio changes: each run is made again on this thread and painted
+// in bands on as many cores as there are, up to two. Until the new picture is complete the old
+// one is shown, scaled; then it replaces it at once.
 class ScreenBoard final {
 public:
     struct Hooks {
@@ -65,14 +67,16 @@ public:
     void setPlacement(const ClientPlacement& placement);
 
 private:
+    class RedrawBreaks;
+
     // Until the first painting the picture is the background and the labels, painted straight
     // on the window.
     void paintFirstPicture();
     void showProgress();
     void scheduleRedraw();
     void redraw();
-    void beginRedrawnPicture();
-    void redrawNextRun(Pause& breaks);
+    void beginRedrawnPicture(RedrawBreaks& breaks);
+    void redrawNextRun(RedrawBreaks& breaks);
     void showRedrawnPicture();
 
     QObject& context_;
@@ -82,7 +86,7 @@ private:
     ScreenCanvas canvas_;
     SurfaceLabels labels_;
     std::optional<ScreenSurface> redrawn_;
-    std::optional<ScreenCanvas> redrawnCanvas_;
+    std::optional<BandedCanvas> redrawnCanvas_;
     std::chrono::milliseconds redrawSlice_{20};
     bool redrawScheduled_ = false;
     // While redraw() runs: the changes it lets the window take in are its own to take up.

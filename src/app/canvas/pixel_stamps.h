@@ -7,9 +7,7 @@
 #include <array>
 #include <compare>
 #include <cstdint>
-#include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -40,15 +38,26 @@ struct StampTarget {
 // exponent, since the painter rounds differently in different octaves of coordinates. Pixel
 // ratios other than 1 and 2, shapes that reach the image's edge and anything unusual are left to
 // the general path: the draw functions then draw nothing and return false.
+//
+// What is learnt can be shared: stamps made from a learner draw with what it has learnt and teach
+// it what they learn, on threads of their own if need be, each into an image of its own.
 class PixelStamps {
 public:
+    PixelStamps();
+    // The learner outlives this one.
+    explicit PixelStamps(PixelStamps& learner);
+    ~PixelStamps();
+    PixelStamps(const PixelStamps&) = delete;
+    PixelStamps& operator=(const PixelStamps&) = delete;
+
     bool drawCircle(StampTarget& target, float x, float y, float radius, int penWidth, QRgb pen,
                     std::optional<QRgb> fill);
     bool drawLine(StampTarget& target, float x1, float y1, float x2, float y2, int penWidth,
                   QRgb pen);
 
-    // Forgets everything learnt once it takes more than a bounded amount of memory. Stamps stay
-    // valid until then, so call it only between drawings.
+    // Forgets everything learnt, for the learner and all made from it, once it takes more than a
+    // bounded amount of memory. Stamps stay valid until then, so call it only between drawings,
+    // while no other stamps that share what is learnt draw.
     void trim();
 
 private:
@@ -59,14 +68,20 @@ private:
         std::uint32_t fraction; // in units of the coordinate's last bit
     };
 
-    // One row (or column) of a circle's or a short line's pixels, from an anchor pixel: a run in
-    // the pen's or the brush's colour.
-    struct Run {
+    // Pixels of one colour in one row, from an anchor pixel.
+    struct Span {
         int across;
         int from;
-        int to;
-        bool pen;
-        friend auto operator<=>(const Run&, const Run&) = default;
+        int length;
+        friend auto operator<=>(const Span&, const Span&) = default;
+    };
+    // A circle's or a short line's pixels: those of the pen and those of the brush, and both
+    // together for a shape whose pen and brush have one colour, as an impact dot has.
+    struct AreaStamp {
+        std::vector<Span> pen;
+        std::vector<Span> brush;
+        std::vector<Span> both;
+        friend auto operator<=>(const AreaStamp&, const AreaStamp&) = default;
     };
     // The outermost pixel of a long line's end in one row (or column) of the line, from the end's
     // pixel; between the two ends the row is solid.
@@ -75,7 +90,6 @@ private:
         int outermost;
         friend auto operator<=>(const LineEnd&, const LineEnd&) = default;
     };
-    using AreaStamp = std::vector<Run>;
     using EndStamp = std::vector<LineEnd>;
     using Stamp = std::variant<AreaStamp, EndStamp>;
 
@@ -106,24 +120,19 @@ private:
         int alongExponent;
         friend auto operator<=>(const TableId&, const TableId&) = default;
     };
-    // The stamp id of each fraction along, in pages made when first needed: most tables see a
-    // handful of fractions (the end of a line at a whole pixel), a few see thousands (impact dots).
-    static constexpr std::size_t pageSize = 256;
-    using Page = std::array<std::uint16_t, pageSize>;
-    using Table = std::vector<std::unique_ptr<Page>>;
-    static constexpr std::uint16_t notLearnt = 0;
-    static constexpr std::uint16_t generalPath = 1;
-    static constexpr std::uint16_t firstStamp = 2;
-    static constexpr std::size_t maxStamps = 4096;
+
+    class Learnt;
+    struct Table;
 
     static std::optional<SubPixel> subPixel(double logical, qreal pixelRatio);
 
-    // The stamp for a shape: learnt, the first time its table sees the fraction along, by learn(),
-    // which returns an AreaStamp or an EndStamp, or nothing for the general path.
+    // The stamp for a shape in its table: learnt, the first time the table sees the fraction
+    // along, by learn(), which returns an AreaStamp or an EndStamp, or nothing for the general
+    // path.
     template <typename Learn>
-    auto stampFor(const TableKey& key, const SubPixel& along, Learn&& learn) -> const
+    auto stampIn(Table& table, const SubPixel& along, Learn&& learn) -> const
         typename std::invoke_result_t<Learn>::value_type*;
-    std::uint16_t idOf(Stamp learnt);
+    Table& tableFor(const TableId& id);
 
     bool drawLongLine(StampTarget& target, bool horizontal, float start, float end, float acrossAt,
                       int penWidth, QRgb pen);
@@ -132,23 +141,41 @@ private:
 
     class ProbeBox;
     // A circle's or a short line's pixels: what paint() draws with the probe's pen into the box,
-    // as runs from the anchor.
+    // from the anchor.
     template <typename Paint>
     static std::optional<AreaStamp> learnArea(StampTarget& target, const QRect& box, QPoint anchor,
                                               int penWidth, Paint&& paint);
-    static void stampArea(StampTarget& target, const AreaStamp& stamp, QPoint anchor, QRgb pen,
-                          QRgb fill);
     static std::optional<EndStamp> learnLineEnd(StampTarget& target, const TableKey& key, float at,
                                                 float acrossAt, const QRect& box,
                                                 const SubPixel& along, const SubPixel& across);
 
-    std::map<TableId, Table> tables_;
-    std::size_t pages_ = 0;
-    std::deque<Stamp> stamps_; // a deque, so stamps in use stay put when one is added
-    std::map<Stamp, std::uint16_t> stampIds_;
-    // Consecutive shapes mostly share a table, such as all the dots of one row.
-    TableId lastId_{};
-    Table* lastTable_ = nullptr;
+    std::unique_ptr<Learnt> own_;
+    Learnt& learnt_;
+    // The table each shape used last, since the learnt tables are shared; and that of the last
+    // circle with what set it.
+    struct Recent {
+        TableId id{};
+        Table* table = nullptr;
+        std::uint64_t generation = 0;
+    };
+    std::array<Recent, 4> recent_{};
+    struct Circle {
+        std::uint32_t yBits;
+        std::uint32_t radiusBits;
+        int penWidth;
+        bool filled;
+        int pixelRatio;
+        int alongExponent;
+        std::uint64_t generation;
+        friend bool operator==(const Circle&, const Circle&) = default;
+    };
+    struct RecentCircle {
+        Circle circle{};
+        Table* table = nullptr;
+        int row = 0;
+        int margin = 0;
+    };
+    RecentCircle recentCircle_;
 };
 
 } // namespace lumorix

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -25,12 +26,20 @@ public:
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface,
                  DrawingPath path = DrawingPath::fast);
     // A canvas on another surface that draws by the path of `learner`, with what it has learnt,
-    // and teaches it what it learns: a redrawn board is as fast as the live one, and
-    // leaves it ready for the new resolution. The learner outlives this canvas.
+    // and teaches it what it learns: a redrawn board is as fast as the live one, and leaves it
+    // ready for the new resolution. Several may draw at once, each on a thread of its own. Nothing
+    // is shown of a redrawn picture before it is complete, so such a canvas keeps no account of
+    // the area it touched. The learner outlives this canvas.
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner);
 
     // Finishes the painting of the calls so far and adds the area they touched to the surface's.
+    // A canvas that learns for itself also lets the fast path forget once it has learnt too much;
+    // one that draws with a learner's leaves that to trimLearnt(), since others may be drawing
+    // with it meanwhile.
     void flush();
+    // Lets the fast path forget once it has learnt too much: only while no other canvas draws
+    // with what this one has learnt.
+    void trimLearnt() { stamps_.trim(); }
 
 private:
     // The surface open for painting between two flushes; its painter only once a call needs it.
@@ -55,16 +64,31 @@ private:
     Open& open();
     QPen pen(const std::optional<Colour>& colour) const;
     void touched(const QRectF& area);
+    void settleRow();
 
     ScreenSurface& surface_;
     DrawingPath path_;
-    PixelStamps ownStamps_;
-    PixelStamps& stamps_;
+    // A canvas of its own learning, which draws what is shown.
+    bool learnsForItself_;
+    PixelStamps stamps_;
     std::optional<Open> open_;
     // The boxes touched since the last flush, those of the same rows joined into one: a step of
     // impact mode touches a hundred boxes along one row, and a region is costly to grow one box
     // at a time.
     std::vector<QRect> touched_;
+    // The rows of the last call's area and what the calls of those rows touched in them since,
+    // from left to right, which becomes a box once calls of other rows come: the dots of a row
+    // share their rows.
+    struct Row {
+        double from = 0;
+        double length = 0;
+        bool visible = false;
+        int first = 0;
+        int last = 0;
+        double left = std::numeric_limits<double>::infinity();
+        double right = -std::numeric_limits<double>::infinity();
+    };
+    Row row_;
 };
 
 } // namespace lumorix
