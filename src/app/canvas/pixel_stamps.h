@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/stamp_rule.h"
+
 #include <QPainter>
 #include <QRect>
 #include <QRgb>
@@ -36,10 +38,11 @@ struct StampTarget {
 // own, at a small fraction of its cost. Long lines are learnt end by end, since between its ends
 // every row (or column) of a line is one solid run; short ones whole.
 //
-// A sub-pixel position is the exact fraction of a device coordinate together with its binary
-// exponent, since the painter rounds differently in different octaves of coordinates. Pixel
-// ratios other than 1 and 2, shapes that reach the image's edge and anything unusual are left to
-// the general path: the draw functions then draw nothing and return false.
+// Which shapes are stamped, and at which sub-pixel positions, is the rule of stamps for aliased
+// painting (canvas/stamp_rule.h): a position is the exact fraction of a device coordinate together
+// with its binary exponent, since the painter rounds differently in different octaves of
+// coordinates. Pixel ratios other than 1 and 2, shapes that reach the image's edge and anything
+// unusual are left to the general path: the draw functions then draw nothing and return false.
 class PixelStamps {
 public:
     bool drawCircle(StampTarget& target, float x, float y, float radius, int penWidth, QRgb pen,
@@ -53,11 +56,7 @@ public:
 
 private:
     // One device coordinate: the pixel it falls in, and its place within that pixel.
-    struct SubPixel {
-        int pixel;
-        int exponent;
-        std::uint32_t fraction; // in units of the coordinate's last bit
-    };
+    using SubPixel = GridPosition;
 
     // One row (or column) of a circle's or a short line's pixels, from an anchor pixel: a run in
     // the pen's or the brush's colour.
@@ -115,8 +114,6 @@ private:
     static constexpr std::uint16_t generalPath = 1;
     static constexpr std::uint16_t firstStamp = 2;
     static constexpr std::size_t maxStamps = 4096;
-
-    static std::optional<SubPixel> subPixel(double logical, qreal pixelRatio);
 
     // The stamp for a shape: learnt, the first time its table sees the fraction along, by learn(),
     // which returns an AreaStamp or an EndStamp, or nothing for the general path.
