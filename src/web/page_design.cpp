@@ -2,12 +2,14 @@
 
 #include "board/label_board.h"
 #include "canvas/colour.h"
+#include "canvas/stamp_rule.h"
 #include "design/help_text.h"
 #include "design/page_texts.h"
 #include "design/theory_marks.h"
 #include "design/window_design.h"
 #include "design/window_texts.h"
 #include "display_list.h"
+#include "stamp_plan.h"
 
 #include <cstdio>
 #include <string_view>
@@ -279,6 +281,22 @@ std::string pageDesignJson() {
             .endObject();
     }
     json.endObject();
+    json.key("stamps")
+        .beginObject()
+        .key("placesPerPixel")
+        .value(placesPerPixel)
+        .key("perShape")
+        .value(StampPlan::perShape)
+        .key("how")
+        .beginObject()
+        .key("canvas")
+        .value(static_cast<int>(StampPlan::canvas))
+        .key("exact")
+        .value(static_cast<int>(StampPlan::exact))
+        .key("nearestPlace")
+        .value(static_cast<int>(StampPlan::nearestPlace))
+        .endObject()
+        .endObject();
     json.key("texts")
         .beginObject()
         .key("drawingName")

@@ -7,12 +7,15 @@
 #include "design/window_texts.h"
 #include "page_design.h"
 #include "page_session.h"
+#include "stamp_plan.h"
 
+#include <algorithm>
 #include <array>
 #include <emscripten/emscripten.h>
 #include <malloc.h>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,8 +23,12 @@ namespace {
 struct Page {
     lumorix::PageSession session;
     std::span<const float> paint;
+    lumorix::StampPlan stamps;
     std::string text;
     std::array<double, 3> placement{};
+#ifdef LUMORIX_TEST_HOOK
+    std::vector<float> testList;
+#endif
 };
 
 Page& page() {
@@ -99,6 +106,12 @@ EMSCRIPTEN_KEEPALIVE double lumorix_advance(double now) {
     return progress.nextStep ? progress.nextStep->count() : -1.0;
 }
 
+// Leaves all that the latest run paints in the paint list, for the page to learn its stamps
+// ahead of its steps.
+EMSCRIPTEN_KEEPALIVE void lumorix_run_drawing() {
+    page().paint = page().session.runDrawing();
+}
+
 // Ctrl+N: a clean board, whose picture it leaves in the paint list.
 EMSCRIPTEN_KEEPALIVE int lumorix_clean() {
     if (!page().session.clean())
@@ -145,6 +158,17 @@ EMSCRIPTEN_KEEPALIVE const float* lumorix_paint_data() {
 
 EMSCRIPTEN_KEEPALIVE int lumorix_paint_size() {
     return static_cast<int>(page().paint.size());
+}
+
+// Where the shapes of the paint list from the value at `from` on, up to `shapes` of them, are
+// stamped at a pixel ratio (stamp_plan.h).
+EMSCRIPTEN_KEEPALIVE const std::int32_t* lumorix_plan_stamps(double pixelRatio, int from,
+                                                             int shapes) {
+    if (from < 0 || shapes < 0)
+        return nullptr;
+    page().stamps.plan(page().paint, static_cast<std::size_t>(from),
+                       static_cast<std::size_t>(shapes), pixelRatio);
+    return page().stamps.entries().data();
 }
 
 EMSCRIPTEN_KEEPALIVE int lumorix_input_must_wait() {
@@ -205,6 +229,13 @@ EMSCRIPTEN_KEEPALIVE const char* lumorix_trace() {
 EMSCRIPTEN_KEEPALIVE void lumorix_set_field(int field, const char* text) {
     if (isField(field))
         page().session.setFieldText(static_cast<lumorix::ParameterField>(field), text);
+}
+
+// A list of the caller's in the paint list, so that the page's two ways of painting can be
+// compared on any shapes.
+EMSCRIPTEN_KEEPALIVE void lumorix_set_paint_list(const float* values, int size) {
+    page().testList.assign(values, values + std::max(size, 0));
+    page().paint = page().testList;
 }
 #endif
 

@@ -22,7 +22,9 @@ async function main() {
     document.body.append(content);
     document.title = design.title;
 
-    const board = createBoard(design, api, createPainter(design), client);
+    const painter = createPainter(design);
+    const stamps = createStamps(design, api, painter);
+    const board = createBoard(design, api, painter, stamps, client);
     const theory = createTheory(design, api, board, client);
     let screen = null;
     const ending = createEnding(design.texts, () => {
@@ -127,7 +129,7 @@ async function main() {
 
     const hook = installTestHook(design, api, { player, ending, board, commands, sound });
     if (typeof extendTestHook === "function")
-        extendTestHook(hook, design, module);
+        extendTestHook(hook, design, module, { api, painter, stamps });
     board.whenShown(() => {
         boardMayBeIdle();
         document.documentElement.dataset.ready = String(performance.now());

@@ -33,6 +33,8 @@ function bindModule(module) {
         heapInUse: call("lumorix_heap_in_use", "number", []),
         keepTrace: call("lumorix_keep_trace", null, []),
         trace: call("lumorix_trace", "string", []),
+        planStamps: call("lumorix_plan_stamps", "number", ["number", "number", "number"]),
+        runDrawing: call("lumorix_run_drawing", null, []),
     };
     // The parts of the redraw, as lumorix_next_redraw_part numbers them.
     api.redrawParts = { none: 0, begin: 1, run: 2, show: 3 };
@@ -40,6 +42,12 @@ function bindModule(module) {
     // afresh at each use, since the memory may have grown, and moved, since.
     api.paintList = () => ({ at: api.paintData() / 4, size: api.paintSize() });
     api.values = (list) => module.HEAPF32.subarray(list.at, list.at + list.size);
+    // Where the shapes of the paint list from the value at `from` on are stamped at a pixel
+    // ratio, `perShape` numbers for each of up to `shapes` shapes; read it before the next call.
+    api.stampPlan = (ratio, from, shapes, perShape) => {
+        const at = api.planStamps(ratio, from, shapes) / 4;
+        return module.HEAP32.subarray(at, at + shapes * perShape);
+    };
     // The client area fitted into the browser's window: its scale, left and top.
     api.fit = (width, height, ratio) => {
         const at = api.fitAt(width, height, ratio) / 8;
