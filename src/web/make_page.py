@@ -1,14 +1,15 @@
 #!/usr/bin/python3
 """Writes the browser edition as one self-contained HTML file: the page's template with its
-style, its script, the module with its wasm and the fonts it needs, cut to the letters that
-Czech texts use and inlined as WOFF2. The script's files, each a room of the page, are joined in
-the order given into one function of their own, so that the page adds nothing to the browser's
-global names but for what it means to.
+style, its script, the module with its wasm, compressed, and the fonts it needs, cut to the
+letters that Czech texts use and inlined as WOFF2. The script's files, each a room of the page,
+are joined in the order given into one function of their own, so that the page adds nothing to
+the browser's global names but for what it means to. The same sources give the same bytes.
 
 usage: make_page.py OUTPUT TEMPLATE STYLE MODULE WASM FONT_DIR SCRIPT...
 """
 
 import base64
+import gzip
 import io
 import sys
 
@@ -41,7 +42,8 @@ def cut_font(path, family, style):
     options.layout_features = ["kern", "liga"]
     options.name_IDs = [0, 13, 14]
     options.hinting = False
-    font = TTFont(path)
+    # The cut font keeps the date of the font it is cut from, not the time it was cut.
+    font = TTFont(path, recalcTimestamp=False)
     subsetter = subset.Subsetter(options)
     subsetter.populate(text="".join(LETTERS))
     subsetter.subset(font)
@@ -63,6 +65,12 @@ def font_faces(font_dir):
         rules.append(f'@font-face {{ font-family: "{family}"; font-weight: {weight}; '
                      f'src: url(data:font/woff2;base64,{data}) format("woff2"); }}')
     return "\n".join(rules)
+
+
+def packed_module(wasm):
+    """The wasm compressed as gzip, which the page unpacks with the browser's
+    DecompressionStream, and written as base64."""
+    return base64.b64encode(gzip.compress(wasm, compresslevel=9, mtime=0)).decode("ascii")
 
 
 def ofl_text():
@@ -91,7 +99,7 @@ def main():
         "@FONT_FACES@": font_faces(font_dir),
         "@STYLE@": read(style),
         "@MODULE@": read(module),
-        "@WASM@": base64.b64encode(open(wasm, "rb").read()).decode("ascii"),
+        "@WASM@": packed_module(open(wasm, "rb").read()),
         "@SCRIPT@": f'(function () {{\n"use strict";\n\n{script}}})();',
     }
     page = read(template)

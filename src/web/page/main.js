@@ -1,11 +1,12 @@
 // The page: the window's controls, built from the module's design; the drawing board, painted
 // from the module's display lists; and the input, which waits while the board is busy.
 async function main() {
-    // The module's wasm is in the page, so it is handed over rather than fetched.
+    // The module's wasm is in the page, compressed, so it is handed over rather than fetched.
     const wasm = document.getElementById("wasm");
-    const module = await createLumorixModule({
-        wasmBinary: Uint8Array.from(atob(wasm.textContent), (c) => c.charCodeAt(0)),
-    });
+    const packed = new Blob([Uint8Array.from(atob(wasm.textContent), (c) => c.charCodeAt(0))]);
+    const wasmBinary = new Uint8Array(await new Response(
+        packed.stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer());
+    const module = await createLumorixModule({ wasmBinary });
     wasm.remove();
     const api = bindModule(module);
     const design = JSON.parse(api.design());
