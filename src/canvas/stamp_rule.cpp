@@ -18,8 +18,11 @@ bool isStampedCircle(float radius, int penWidth) {
 }
 
 bool isStampedLine(float x1, float y1, float x2, float y2, int penWidth, Smoothing smoothing) {
-    const bool alongAnAxis = x1 == x2 || y1 == y2;
-    return (alongAnAxis || smoothing == Smoothing::antialiased) && isStampPen(penWidth);
+    if (!isStampPen(penWidth))
+        return false;
+    if (smoothing == Smoothing::aliased)
+        return x1 == x2 || y1 == y2;
+    return std::hypot(double(x2) - x1, double(y2) - y1) <= maxAntialiasedStampLength;
 }
 
 bool stampsAt(double pixelRatio, Smoothing smoothing) {

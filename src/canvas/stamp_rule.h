@@ -30,7 +30,10 @@ inline constexpr int maxStampPenWidth = 4;
 
 bool isStampedCircle(float radius, int penWidth);
 // A line along an axis when aliased, whose stamps are learnt end by end and whose rows between
-// the ends are solid; any line when antialiased, whose stamps are learnt at the line's place.
+// the ends are solid. When antialiased, whose stamps are learnt whole at the line's place, any
+// line but those longer than the board is high: a run draws those once (the board's bands, the
+// axis), and learning one costs more than painting it.
+inline constexpr float maxAntialiasedStampLength = 600;
 bool isStampedLine(float x1, float y1, float x2, float y2, int penWidth, Smoothing smoothing);
 
 // A device coordinate: the pixel it falls in, and its exact place within it, as the fraction of

@@ -23,6 +23,9 @@ TEST(StampRuleTest, StampsTheSmallCirclesAndTheLinesThatRunsDraw) {
     EXPECT_FALSE(isStampedLine(250, 300, 350, 380, 1, aliased));
     EXPECT_TRUE(isStampedLine(250, 300, 350, 380, 1, Smoothing::antialiased));
     EXPECT_FALSE(isStampedLine(620, 499, 720, 499, 0, Smoothing::antialiased));
+    EXPECT_TRUE(isStampedLine(600, 100, 600, 500, 1, Smoothing::antialiased));
+    EXPECT_FALSE(isStampedLine(5, 31, 800, 31, 1, Smoothing::antialiased));
+    EXPECT_TRUE(isStampedLine(5, 31, 800, 31, 1, aliased));
 }
 
 TEST(StampRuleTest, AliasedStampsOnlyAtRatiosOneAndTwoAntialiasedAtAny) {

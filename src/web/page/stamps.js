@@ -36,7 +36,7 @@ function createStamps(design, api, painter) {
         if (shape[0] !== operations.line.code || x1 === x2 || y1 === y2)
             return () => [box[0], box[2]];
         const reach = shape[6] * atlas.ratio / 2 + 2;
-        return (top, bottom) => {
+        const span = (top, bottom) => {
             const along = [(top - reach - y1) / (y2 - y1), (bottom + reach - y1) / (y2 - y1)];
             const [from, to] = [Math.max(0, Math.min(...along)), Math.min(1, Math.max(...along))];
             if (from > to)
@@ -45,14 +45,9 @@ function createStamps(design, api, painter) {
             return [Math.max(box[0], Math.floor(Math.min(...xs) - reach)),
                     Math.min(box[2], Math.ceil(Math.max(...xs) + reach))];
         };
+        span.slanted = true;
+        return span;
     }
-
-    // Where a stamp's pixels are gathered while it is learnt, made larger when a stamp needs.
-    const newScratch = (room) => ({
-        pen: new Int32Array(room), fill: new Int32Array(room), partly: new Int32Array(room),
-        fillCovers: new Uint8Array(room), penCovers: new Uint8Array(room),
-    });
-    let scratch = newScratch(1024);
 
     // Learns shapes that do not meet, in one go: each is {shape, box, span, anchor, stamp,
     // whole}, the shape a record of its own in white, the box of device pixels [left, top,
@@ -82,21 +77,31 @@ function createStamps(design, api, painter) {
         paint(atlas.pens, ({ whole }) => ({ fill: Boolean(whole), outline: true }));
         if (filled)
             paint(atlas.fills, (item) => hasFill(item) && { fill: true, outline: false });
-        for (const group of nearby(learnt)) {
+        // A slanted line's box is mostly empty: it is read in bands of rows, each only as wide
+        // as the line reaches in it.
+        const pieces = [];
+        for (const item of learnt) {
+            item.found = { pen: [], fill: [], partly: [], fillCovers: [], penCovers: [],
+                           hasFill: false };
+            const [left, top, right, bottom] = item.box;
+            const band = item.span.slanted ? 32 : bottom - top;
+            for (let from = top; from < bottom; from += band) {
+                const to = Math.min(bottom, from + band);
+                const [spanLeft, spanRight] = item.span.slanted ? item.span(from, to)
+                    : [left, right];
+                if (spanLeft < spanRight)
+                    pieces.push({ item, box: [spanLeft, from, spanRight, to] });
+            }
+        }
+        for (const group of nearby(pieces)) {
             const [left, top, right, bottom] = group.box;
             const across = right - left;
             const read = (context) => context.getImageData(left, top, across, bottom - top).data;
             const penData = read(atlas.pens);
             const fillData = filled ? read(atlas.fills) : null;
-            for (const item of group.items) {
-                const [boxLeft, boxTop, boxRight, boxBottom] = item.box;
-                const room = (boxRight - boxLeft) * (boxBottom - boxTop);
-                if (scratch.pen.length < room)
-                    scratch = newScratch(room);
-                const { pen: penAt, fill: fillAt, partly, fillCovers, penCovers } = scratch;
-                let [pens, wholeFills, parts] = [0, 0, 0];
-                let anyFill = false;
-                for (let y = boxTop; y < boxBottom; ++y) {
+            for (const { item, box } of group.items) {
+                const found = item.found;
+                for (let y = box[1]; y < box[3]; ++y) {
                     const [from, to] = item.span(y, y + 1);
                     for (let x = from; x < to; ++x) {
                         const at = 4 * ((y - top) * across + x - left);
@@ -104,31 +109,35 @@ function createStamps(design, api, painter) {
                         const fill = fillData ? fillData[at] : 0;
                         if (!pen && !fill)
                             continue;
-                        anyFill ||= fill > 0;
+                        found.hasFill ||= fill > 0;
                         const offset = y * atlas.width + x - item.anchor;
                         if (pen === 255) {
-                            penAt[pens++] = offset;
+                            found.pen.push(offset);
                         } else if (fill === 255 && !pen) {
-                            fillAt[wholeFills++] = offset;
+                            found.fill.push(offset);
                         } else {
-                            partly[parts] = offset;
-                            fillCovers[parts] = fill;
-                            penCovers[parts++] = pen;
+                            found.partly.push(offset);
+                            found.fillCovers.push(fill);
+                            found.penCovers.push(pen);
                         }
                     }
                 }
-                atlas.covered += pens + wholeFills + parts;
-                Object.assign(item.stamp, {
-                    hasFill: anyFill, pen: penAt.slice(0, pens), fill: fillAt.slice(0, wholeFills),
-                    partly: partly.slice(0, parts), fillCovers: fillCovers.slice(0, parts),
-                    penCovers: penCovers.slice(0, parts),
-                });
             }
+        }
+        for (const { stamp, found } of learnt) {
+            atlas.covered += found.pen.length + found.fill.length + found.partly.length;
+            Object.assign(stamp, {
+                hasFill: found.hasFill, pen: Int32Array.from(found.pen),
+                fill: Int32Array.from(found.fill), partly: Int32Array.from(found.partly),
+                fillCovers: Uint8Array.from(found.fillCovers),
+                penCovers: Uint8Array.from(found.penCovers),
+            });
         }
     }
 
-    // Shapes in groups that are each read from the canvas in one piece: a shape joins a group
-    // while the piece holds no more pixels beyond its shapes' than a read of its own would cost.
+    // Pieces of shapes ({box, ...}) in groups that are each read from the canvas in one piece: a
+    // piece joins a group while the group holds no more pixels beyond its pieces' than a read
+    // of its own would cost.
     function nearby(items) {
         const worthARead = 16000;
         const area = ([left, top, right, bottom]) => (right - left) * (bottom - top);
@@ -338,7 +347,7 @@ function createStamps(design, api, painter) {
                     } else if (layers.length) {
                         // A few of a layer at a time, which a run's steps may have learnt
                         // meanwhile.
-                        const items = layers[0].splice(0, 32).filter(({ stamp }) => !stamp.pen);
+                        const items = layers[0].splice(0, 8).filter(({ stamp }) => !stamp.pen);
                         if (!layers[0].length)
                             layers.shift();
                         if (items.length)
