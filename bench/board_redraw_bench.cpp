@@ -1,5 +1,5 @@
-// A whole lesson on one board, drawn afresh: 100 of the heaviest impact runs on the window, then
-// a zoom to 200 % and back to 100 %, each drawing the board anew at the new pixel ratio. For each:
+// A whole lesson on one board, redrawn: 100 of the heaviest impact runs on the window, then
+// a zoom to 200 % and back to 100 %, each redrawing the board at the new pixel ratio. For each:
 // the time until the crisp picture replaces the scaled one, the longest the window went without
 // answering meanwhile (between two turns of its event loop), and the heap in use before and
 // after. Runs offscreen on a screen large enough for every zoom step.

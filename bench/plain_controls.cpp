@@ -34,7 +34,7 @@ QRect rect(const Box& box) {
 // As the window sets its fonts: the substitute family first, without fallback fonts.
 QFont font(const FontDesign& design) {
     QFont font;
-    font.setFamilies({text(substituteFamily(design.family)), text(design.family)});
+    font.setFamilies({text(substituteFamily(design.family).name), text(design.family)});
     font.setPixelSize(design.pixelSize);
     font.setBold(design.bold);
     font.setStyleStrategy(QFont::NoFontMerging);
@@ -42,9 +42,19 @@ QFont font(const FontDesign& design) {
 }
 
 // The caption on the frame's etched top border, as the window draws its frames.
-constexpr char etchedFrame[] =
-    "QGroupBox { border: 2px groove rgb(128, 128, 128); margin-top: 6px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 7px; top: -1px; padding: 0 2px; }";
+QString etchedFrame() {
+    const Colour colour = frameBorder.colour;
+    return QStringLiteral("QGroupBox { border: %1px groove rgb(%2, %3, %4); margin-top: %5px; }"
+                          "QGroupBox::title { subcontrol-origin: margin; left: %6px; top: -1px; "
+                          "padding: 0 %7px; }")
+        .arg(frameBorder.width)
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue())
+        .arg(frameBorder.top)
+        .arg(frameBorder.captionLeft)
+        .arg(frameBorder.captionPadding);
+}
 
 void addControls(QWidget& window) {
     for (const NamedLabelDesign& named : fixedLabelDesigns()) {
@@ -77,7 +87,7 @@ void addControls(QWidget& window) {
         frame->setGeometry(rect(design.box));
         frame->setFont(font(design.font));
         frame->setAutoFillBackground(true);
-        frame->setStyleSheet(QString::fromLatin1(etchedFrame));
+        frame->setStyleSheet(etchedFrame());
         for (const OptionDesign& optionDesign : design.options) {
             auto* option = new QRadioButton(text(optionDesign.caption), frame);
             option->setGeometry(rect(optionDesign.boxInFrame));

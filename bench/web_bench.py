@@ -5,13 +5,12 @@ pauses aside (the engine alone, the page's session making the run, and in the pa
 and painted on the board at pixel ratio 1 and 2); the pace of whole runs against the sum of their
 pauses, also on a slow machine's processor (a classroom's Chromebook: 1280 × 800, pixel ratio 2,
 Chromium's main thread throttled 4×), with how late the latest step reached the screen; the heap
-in use after 50 runs against after 1; and 100 of the heaviest runs drawn afresh at pixel ratio 2
-and back at 1, and a burst of ten resizes over 20 of them: the time to the crisp picture, the
-longest task and the longest the page went without answering meanwhile, and the heap before and
-after. Then the heaviest run made and painted, and 100 of them drawn afresh at twice the pixels,
-in Firefox (Gecko) and in WebKit too. Each figure is the median over REPETITIONS rounds, and each
-round measures the browser and the desktop one after the other. Times in milliseconds, memory in
-MiB.
+in use after 50 runs against after 1; and 100 of the heaviest runs redrawn at pixel ratio 2 and
+back at 1, and a burst of ten resizes over 20 of them: the time to the crisp picture, the longest
+task and the longest the page went without answering meanwhile, and the heap before and after.
+Then the heaviest run made and painted, and 100 of them redrawn at twice the pixels, in Firefox
+(Gecko) and in WebKit too. Each figure is the median over REPETITIONS rounds, and each round
+measures the browser and the desktop one after the other. Times in milliseconds, memory in MiB.
 
 The throttled pace depends on what else the machine runs: throttling stretches the page's own
 work, and the processes beside it stretch it further (a heaviest run measured 1.2 on a quiet
@@ -213,7 +212,7 @@ def heap_in_use(browser):
     return browser.hook("heapInUse()"), script
 
 
-# While the board is drawn afresh: the longest task as the Long Tasks API counts it, and the
+# While the board is redrawn: the longest task as the Long Tasks API counts it, and the
 # longest the page went without answering a message it sends itself again and again.
 WATCH_REDRAW = """
     window.watch = { longest: 0, silent: 0, on: true };
@@ -234,8 +233,8 @@ WATCH_REDRAW = """
 """
 
 
-def drawn_afresh(browser, width, height, ratio):
-    """The board drawn afresh at a new size or ratio: the time until the crisp picture is shown,
+def redrawn(browser, width, height, ratio):
+    """The board redrawn at a new size or ratio: the time until the crisp picture is shown,
     the longest task and the longest silence meanwhile, and the heap before and after."""
     heap_before = browser.hook("heapInUse()") / 2**20
     browser.run(WATCH_REDRAW)
@@ -252,7 +251,7 @@ def drawn_afresh(browser, width, height, ratio):
 
 
 def redraws(figures, runs=100):
-    """A lesson's worth of the heaviest runs on one board, drawn afresh at pixel ratio 2 and back
+    """A lesson's worth of the heaviest runs on one board, redrawn at pixel ratio 2 and back
     at 1; and a burst of ten resizes, a window edge dragged, over 20 such runs."""
     browser = Browser()
     try:
@@ -264,8 +263,8 @@ def redraws(figures, runs=100):
         for ratio in [2, 1]:
             for name, value in zip(["time to the crisp picture", "longest task",
                                     "longest silence", "module heap before", "module heap after"],
-                                   drawn_afresh(browser, 800, 600, ratio)):
-                figures.setdefault(f"{runs} heaviest runs drawn afresh at ratio {ratio}: {name}",
+                                   redrawn(browser, 800, 600, ratio)):
+                figures.setdefault(f"{runs} heaviest runs redrawn at ratio {ratio}: {name}",
                                    []).append(value)
     finally:
         browser.close()
@@ -312,7 +311,7 @@ def heap(figures):
 
 def other_engines(figures, runs=100):
     """In Firefox and WebKit: the heaviest run made and painted at pixel ratio 1 and 2, and 100
-    of them drawn afresh when the window grows to twice the board's size (ratio 2)."""
+    of them redrawn when the window grows to twice the board's size (ratio 2)."""
     for name, engine in [("Gecko", Gecko), ("WebKit", WebKit)]:
         for ratio in [1, 2]:
             browser = engine(width=1600 // ratio, height=1200 // ratio, scale=ratio)
@@ -336,7 +335,7 @@ def other_engines(figures, runs=100):
                 browser.resize(1600, 1200)
                 browser.wait_for("window.lumorixTestHook.busy()", timeout=30)
                 browser.wait_until_idle(timeout=600)
-                figures.setdefault(f"{name}: {runs} heaviest runs drawn afresh at ratio 2",
+                figures.setdefault(f"{name}: {runs} heaviest runs redrawn at ratio 2",
                                    []).append((time.monotonic() - start) * 1000)
             finally:
                 browser.close()

@@ -1,32 +1,25 @@
 #pragma once
 
+#include "design/command_table.h"
+
 #include <QAction>
 #include <QList>
 #include <QWidget>
+#include <array>
 
 namespace lumorix {
 
-// The teacher's commands on the drawing board, each with its usual keys, active anywhere in the
-// window: the seven of the context menu, the zoom steps, and Esc to leave full screen. Like every
-// key but the sound's, one pressed during a run is handled when the run has ended. The actions
-// belong to the window; nothing is connected yet.
+// The teacher's commands on the drawing board as the window's actions, one for each command of
+// the table of commands, with its keys and the platform's own keys for it, active anywhere in the
+// window. The actions belong to the window; nothing is connected yet.
 struct BoardCommands {
-    QAction* copyPicture;
-    QAction* savePicture;
-    QAction* cleanBoard;
-    QAction* fullScreen; // checked while the window is full screen
-    QAction* help;
-    QAction* sound;  // checked while the runs are heard
-    QAction* theory; // checked while the formula's fringes are shown over the picture
-    QAction* zoomIn;
-    QAction* zoomOut;
-    QAction* resetZoom;
-    QAction* leaveFullScreen;
-
-    // The drawing board's context menu, in its order: the commands above, as the page's menu
-    // lists them too; and those of them that never wait for a run.
+    std::array<QAction*, enumCount<BoardCommand>> actions;
+    // The drawing board's context menu, in its order, as the page's menu lists it too.
     QList<QAction*> menu;
-    QList<QAction*> neverWaiting;
+
+    QAction* operator[](BoardCommand command) const {
+        return actions.at(static_cast<std::size_t>(command));
+    }
 };
 
 BoardCommands addBoardCommands(QWidget& window);

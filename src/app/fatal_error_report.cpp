@@ -9,7 +9,7 @@
 namespace lumorix {
 
 void showFatalErrorAndQuit(QWidget* window, const FatalError& error) {
-    QMessageBox::critical(window, QStringLiteral("Lumorix"), qtText(fatalErrorMessage(error)));
+    QMessageBox::critical(window, qtText(dialogTitle), qtText(fatalErrorMessage(error)));
     QCoreApplication::exit(1);
 }
 

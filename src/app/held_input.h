@@ -10,7 +10,7 @@
 namespace lumorix {
 
 // Every input to the program's windows while the drawing board is busy (a run lasts, or the
-// board is being drawn afresh), kept in one queue in the order it arrived and handled when the
+// board is being redrawn), kept in one queue in the order it arrived and handled when the
 // board is idle again, as if it had just arrived: the window system's clicks, keys, wheel, touch
 // and context-menu requests, the shortcuts they trigger, and the handlers that come by other
 // ways (assistive technology, a close request, a timer) — each of those through whenIdle().

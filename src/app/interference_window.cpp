@@ -112,23 +112,24 @@ void InterferenceWindow::connectHandlers() {
 }
 
 void InterferenceWindow::connectCommands() {
-    const std::pair<QAction*, void (InterferenceWindow::*)()> commands[] = {
-        {commands_.copyPicture, &InterferenceWindow::copyPicture},
-        {commands_.savePicture, &InterferenceWindow::savePicture},
-        {commands_.cleanBoard, &InterferenceWindow::cleanBoard},
-        {commands_.fullScreen, &InterferenceWindow::toggleFullScreen},
-        {commands_.help, &InterferenceWindow::showHelp},
-        {commands_.sound, &InterferenceWindow::toggleSound},
-        {commands_.theory, &InterferenceWindow::toggleTheory},
-        {commands_.zoomIn, &InterferenceWindow::zoomIn},
-        {commands_.zoomOut, &InterferenceWindow::zoomOut},
-        {commands_.resetZoom, &InterferenceWindow::resetZoom},
-        {commands_.leaveFullScreen, &InterferenceWindow::leaveFullScreen},
-    };
-    for (const auto& [action, command] : commands) {
-        const auto handler = guarded([this, command] { (this->*command)(); });
+    static constexpr EnumTable<BoardCommand, void (InterferenceWindow::*)()> handlers{{
+        {BoardCommand::copyPicture, &InterferenceWindow::copyPicture},
+        {BoardCommand::savePicture, &InterferenceWindow::savePicture},
+        {BoardCommand::cleanBoard, &InterferenceWindow::cleanBoard},
+        {BoardCommand::fullScreen, &InterferenceWindow::toggleFullScreen},
+        {BoardCommand::leaveFullScreen, &InterferenceWindow::leaveFullScreen},
+        {BoardCommand::zoomIn, &InterferenceWindow::zoomIn},
+        {BoardCommand::zoomOut, &InterferenceWindow::zoomOut},
+        {BoardCommand::resetZoom, &InterferenceWindow::resetZoom},
+        {BoardCommand::help, &InterferenceWindow::showHelp},
+        {BoardCommand::sound, &InterferenceWindow::toggleSound},
+        {BoardCommand::theory, &InterferenceWindow::toggleTheory},
+    }};
+    for (const auto& [command, handle] : handlers) {
+        QAction* action = commands_[command];
+        const auto handler = guarded([this, handle] { (this->*handle)(); });
         // A command that changes nothing a run reads, as the sound, takes effect at once.
-        if (commands_.neverWaiting.contains(action)) {
+        if (boardCommand(command).neverWaits) {
             heldInput_->neverHold(action);
             connect(action, &QAction::triggered, this, handler);
         } else {
@@ -136,7 +137,7 @@ void InterferenceWindow::connectCommands() {
                     [this, handler] { heldInput_->whenIdle(handler); });
         }
     }
-    commands_.leaveFullScreen->setEnabled(false);
+    commands_[BoardCommand::leaveFullScreen]->setEnabled(false);
 }
 
 void InterferenceWindow::Form_Load() {
@@ -164,7 +165,7 @@ void InterferenceWindow::cmdKonec_Click() {
 
 void InterferenceWindow::cmdStart_Click() {
     // A change of screen that has not been painted yet: the run starts on the board at the new
-    // ratio, once the board has been drawn anew.
+    // ratio, once the board has been redrawn.
     matchBoardToScreen();
     heldInput_->whenIdle(guarded([this] { runExperiment(); }));
 }
@@ -218,7 +219,7 @@ void InterferenceWindow::toggleSound() {
 }
 
 void InterferenceWindow::showSoundState() {
-    commands_.sound->setChecked(sound_.isOn());
+    commands_[BoardCommand::sound]->setChecked(sound_.isOn());
     drawing_->describeSound(sound_.isOn());
 }
 
@@ -227,13 +228,13 @@ void InterferenceWindow::soundWentSilent(const std::optional<SoundFailure>& firs
     if (!firstReason)
         return;
     heldInput_->whenIdle(guarded([this, message = qtText(soundFailureMessage(*firstReason))] {
-        QMessageBox::warning(this, QStringLiteral("Lumorix"), message);
+        QMessageBox::warning(this, qtText(dialogTitle), message);
     }));
 }
 
 void InterferenceWindow::toggleTheory() {
     theoryShown_ = !theoryShown_;
-    commands_.theory->setChecked(theoryShown_);
+    commands_[BoardCommand::theory]->setChecked(theoryShown_);
     if (theoryShown_)
         theory_.follow(fields_);
     update(shownArea(QRect(QPoint(), clientSize)));
@@ -290,10 +291,11 @@ void InterferenceWindow::setZoom(double zoom) {
 void InterferenceWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const bool fullScreen = isFullScreen();
-        commands_.fullScreen->setChecked(fullScreen);
-        commands_.leaveFullScreen->setEnabled(fullScreen);
-        for (QAction* zoom : {commands_.zoomIn, commands_.zoomOut, commands_.resetZoom})
-            zoom->setEnabled(!fullScreen);
+        commands_[BoardCommand::fullScreen]->setChecked(fullScreen);
+        commands_[BoardCommand::leaveFullScreen]->setEnabled(fullScreen);
+        for (const BoardCommand zoom :
+             {BoardCommand::zoomIn, BoardCommand::zoomOut, BoardCommand::resetZoom})
+            commands_[zoom]->setEnabled(!fullScreen);
     }
     QWidget::changeEvent(event);
 }

@@ -24,8 +24,8 @@ class HelpWindow;
 // frmInterference, the program's one window: option frames, Start and Konec, the slowdown slider,
 // and a client area that is at the same time the drawing board of the runs, which each run
 // paints over. The teacher can make the whole client area larger, step by step or to fill the
-// screen, and the board is drawn anew at that size, as crisp as at its own. While a run lasts or
-// the board is being drawn anew, input waits and is handled after, in the order it came; only
+// screen, and the board is redrawn at that size, as crisp as at its own. While a run lasts or
+// the board is being redrawn, input waits and is handled after, in the order it came; only
 // the sound is turned on or off at once. The runs can be heard, and the formula's fringes shown
 // over the picture.
 class InterferenceWindow final : public QWidget {
@@ -37,14 +37,14 @@ public:
                                 QWidget* parent = nullptr);
 
     void setFatalErrorReporter(FatalErrorReporter reporter);
-    // How long drawing the board anew works before the window answers again; tests use zero.
+    // How long a redraw of the board works before the window answers again; tests use zero.
     void setRedrawSlice(std::chrono::milliseconds slice) { board_.setRedrawSlice(slice); }
     // Where the runs' sound goes in place of the sound server; before the sound is turned on.
     void setSoundOutput(WindowSound::Output output) { sound_.setOutput(std::move(output)); }
 
     // The drawing board's picture as shown, in logical pixels of the client area, at the
     // screen's device pixel ratio times the scale that the client area is shown at, or at the
-    // one before while it is being drawn anew.
+    // one before while it is being redrawn.
     const QImage& surface() { return board_.picture(); }
     bool isBoardBusy() const { return board_.busy(); }
     bool isSoundOn() const { return sound_.isOn(); }

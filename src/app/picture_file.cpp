@@ -18,8 +18,10 @@ QString proposedPath(const QDateTime& now) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
-    const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd-HHmm"));
-    return QDir(folder).filePath(qtText(pictureFileName(stamp.toStdString())));
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const LocalTime savedAt{date.year(), date.month(), date.day(), time.hour(), time.minute()};
+    return QDir(folder).filePath(qtText(pictureFileName(savedAt)));
 }
 
 } // namespace
@@ -49,7 +51,7 @@ void savePictureAs(QWidget& window, const QImage& picture, const QDateTime& now)
     const QString path = dialog.selectedFiles().constFirst();
     if (const std::optional<QString> reason = writePicture(picture, path)) {
         const std::string shownPath = QDir::toNativeSeparators(path).toStdString();
-        QMessageBox::warning(&window, QStringLiteral("Lumorix"),
+        QMessageBox::warning(&window, qtText(dialogTitle),
                              qtText(pictureNotSavedMessage(shownPath, reason->toStdString())));
     }
 }

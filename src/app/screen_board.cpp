@@ -19,7 +19,7 @@ namespace {
 
 constexpr QSize clientSize(clientWidth, clientHeight);
 
-// The pauses of a run drawn afresh take no time, but every so often the window answers the
+// The pauses of a redrawn run take no time, but every so often the window answers the
 // window system: it repaints, answers pings and takes in the input that waits for the board.
 class RedrawBreaks final : public Pause {
 public:
@@ -146,64 +146,64 @@ void ScreenBoard::showAt(qreal pixelRatio) {
 
 void ScreenBoard::scheduleRedraw() {
     // A change during a redraw is taken up by the redraw itself, at its next step.
-    if (redrawScheduled_ || drawingAfresh_)
+    if (redrawScheduled_ || insideRedraw_)
         return;
     redrawScheduled_ = true;
     QTimer::singleShot(0, &context_, [this] {
         redrawScheduled_ = false;
-        drawAfresh();
+        redraw();
     });
 }
 
-void ScreenBoard::drawAfresh() {
+void ScreenBoard::redraw() {
     if (!board_.redrawing())
         return;
-    const QScopedValueRollback<bool> drawing(drawingAfresh_, true);
+    const QScopedValueRollback<bool> inside(insideRedraw_, true);
     const BusyCursor busy;
     RedrawBreaks breaks(redrawSlice_);
     while (board_.redrawing()) {
         switch (board_.nextRedrawStep()) {
         case Board::RedrawStep::begin:
-            beginAside();
+            beginRedrawnPicture();
             break;
         case Board::RedrawStep::drawRun:
-            drawNextRunAside(breaks);
+            redrawNextRun(breaks);
             break;
         case Board::RedrawStep::show:
-            showAside();
+            showRedrawnPicture();
             break;
         }
         breaks.takeOneIfDue();
     }
     // Given up, back at the ratio shown; or shown.
-    asideCanvas_.reset();
-    aside_.reset();
+    redrawnCanvas_.reset();
+    redrawn_.reset();
     hooks_.idle();
 }
 
-void ScreenBoard::beginAside() {
-    asideCanvas_.reset();
-    aside_.emplace(clientSize, board_.redrawPixelRatio(), surface_.background());
-    asideCanvas_.emplace(board_.redrawRandom(), *aside_, canvas_);
+void ScreenBoard::beginRedrawnPicture() {
+    redrawnCanvas_.reset();
+    redrawn_.emplace(clientSize, board_.redrawPixelRatio(), surface_.background());
+    redrawnCanvas_.emplace(board_.redrawRandom(), *redrawn_, canvas_);
     board_.redrawBegun();
     // A board without runs stays blank until something is painted on it, as at start-up.
     if (board_.nextRedrawStep() == Board::RedrawStep::drawRun) {
-        ScreenSurface::Painting painting(*aside_);
+        ScreenSurface::Painting painting(*redrawn_);
         QPainter painter(&painting.image());
         labels_.paintAll(painter, board_.redrawLabels());
     }
 }
 
-void ScreenBoard::drawNextRunAside(Pause& breaks) {
-    const LabelBoard::Repaint repaint = board_.redrawNextRun(*asideCanvas_, breaks);
-    asideCanvas_->flush();
-    ScreenSurface::Painting painting(*aside_);
+void ScreenBoard::redrawNextRun(Pause& breaks) {
+    const LabelBoard::Repaint repaint = board_.redrawNextRun(*redrawnCanvas_, breaks);
+    redrawnCanvas_->flush();
+    ScreenSurface::Painting painting(*redrawn_);
     labels_.paint(painting.image(), board_.redrawLabels(), repaint);
 }
 
-void ScreenBoard::showAside() {
-    asideCanvas_.reset();
-    surface_.adopt(*aside_);
+void ScreenBoard::showRedrawnPicture() {
+    redrawnCanvas_.reset();
+    surface_.adopt(*redrawn_);
     board_.redrawShown();
     hooks_.show(QRect(QPoint(), clientSize));
 }

@@ -19,13 +19,13 @@
 namespace lumorix {
 
 // The window's drawing board: the runs' picture in a backing image at the screen's device pixel
-// ratio times the client area's scale, with the labels painted into it, drawn afresh aside, in
-// slices, when that ratio changes. Until the new picture is complete the old one is shown,
-// scaled; then it replaces it at once.
+// ratio times the client area's scale, with the labels painted into it, redrawn on a picture of
+// its own, in slices, when that ratio changes. Until the new picture is complete the old one is
+// shown, scaled; then it replaces it at once.
 class ScreenBoard final {
 public:
     struct Hooks {
-        // The window shows this part of the board (logical pixels) anew.
+        // The window shows this part of the board (logical pixels) again.
         std::function<void(const QRegion&)> show;
         // The board has become idle: input that waited may be handled.
         std::function<void()> idle;
@@ -37,7 +37,6 @@ public:
                 Hooks hooks);
 
     bool busy() const { return board_.busy(); }
-    bool isDrawingAfresh() const { return board_.redrawing(); }
 
     // The random sequence as the next run will draw from it.
     const RandomSequence& random() const { return board_.random(); }
@@ -50,7 +49,7 @@ public:
                                   const std::function<void()>& firstStepBegins);
     // A clean board, as at start-up; the random sequence goes on. Only while idle.
     void clean();
-    // The board is to be shown at this pixel ratio: a picture at another is drawn afresh.
+    // The board is to be shown at this pixel ratio: a picture at another is redrawn.
     void showAt(qreal pixelRatio);
     // How long a redraw works before it lets the window answer the window system; zero makes it
     // answer after every scan step.
@@ -71,10 +70,10 @@ private:
     void paintFirstPicture();
     void showProgress();
     void scheduleRedraw();
-    void drawAfresh();
-    void beginAside();
-    void drawNextRunAside(Pause& breaks);
-    void showAside();
+    void redraw();
+    void beginRedrawnPicture();
+    void redrawNextRun(Pause& breaks);
+    void showRedrawnPicture();
 
     QObject& context_;
     Hooks hooks_;
@@ -82,11 +81,12 @@ private:
     ScreenSurface surface_;
     ScreenCanvas canvas_;
     SurfaceLabels labels_;
-    std::optional<ScreenSurface> aside_;
-    std::optional<ScreenCanvas> asideCanvas_;
+    std::optional<ScreenSurface> redrawn_;
+    std::optional<ScreenCanvas> redrawnCanvas_;
     std::chrono::milliseconds redrawSlice_{20};
     bool redrawScheduled_ = false;
-    bool drawingAfresh_ = false;
+    // While redraw() runs: the changes it lets the window take in are its own to take up.
+    bool insideRedraw_ = false;
 };
 
 } // namespace lumorix

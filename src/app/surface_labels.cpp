@@ -13,10 +13,9 @@ namespace {
 // Paints the label into the surface at its place: opaque background, caption wrapped at word
 // boundaries and cut off at the box.
 void paintLabel(QPainter& painter, const QLabel& label, const QRect& box) {
-    // The substitute fonts set some captions a pixel or two wider than the design fonts did
-    // (the title is 362.2 pixels in a 361-pixel box): lines break with that much slack, as the
-    // design meant them to, and what overhangs is cut at the box.
-    constexpr int slack = 2;
+    // Lines break with the slack, as the design meant them to, and what overhangs is cut at the
+    // box.
+    constexpr int slack = labelWrapSlack;
     const QRect layout = label.alignment() & Qt::AlignHCenter
                              ? box.adjusted(-slack / 2, 0, slack / 2, 0)
                              : box.adjusted(0, 0, slack, 0);

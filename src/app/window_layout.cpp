@@ -23,10 +23,17 @@ QString etchedFrameStyle(double scale) {
     const auto px = [scale](int length) {
         return QString::number(std::lround(length * scale)) + QStringLiteral("px");
     };
-    return QStringLiteral("QGroupBox { border: %1 groove rgb(128, 128, 128); margin-top: %2; }"
+    const Colour colour = frameBorder.colour;
+    const QString border = QStringLiteral("%1 groove rgb(%2, %3, %4)")
+                               .arg(px(frameBorder.width))
+                               .arg(colour.red())
+                               .arg(colour.green())
+                               .arg(colour.blue());
+    return QStringLiteral("QGroupBox { border: %1; margin-top: %2; }"
                           "QGroupBox::title { subcontrol-origin: margin; left: %3; top: %4; "
-                          "padding: 0 %1; }")
-        .arg(px(2), px(6), px(7), px(-1));
+                          "padding: 0 %5; }")
+        .arg(border, px(frameBorder.top), px(frameBorder.captionLeft), px(-1),
+             px(frameBorder.captionPadding));
 }
 
 QPalette surfacePalette() {
@@ -42,7 +49,7 @@ QPalette surfacePalette() {
 // at the window's dpi, since pixel sizes are whole.
 QFont toQFont(const FontDesign& design, double scale, int logicalDpi) {
     QFont font;
-    font.setFamilies({qtText(substituteFamily(design.family)), qtText(design.family)});
+    font.setFamilies({qtText(substituteFamily(design.family).name), qtText(design.family)});
     if (scale == 1)
         font.setPixelSize(design.pixelSize);
     else
@@ -82,9 +89,14 @@ void makeTabStopOfSelected(QRadioButton* selected) {
 
 void setUpLookAndFeel() {
     QApplication::setStyle(new WindowStyle);
-    QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
+    // DejaVu, which every Debian desktop has, should the Liberation fonts be missing.
+    for (const FontSubstitution& substitution : fontSubstitutions()) {
+        const QString fallback = substitution.family.generic == serifFamily.generic
+                                     ? QStringLiteral("DejaVu Serif")
+                                     : QStringLiteral("DejaVu Sans");
+        QFont::insertSubstitutions(qtText(substitution.designFamily),
+                                   {qtText(substitution.family.name), fallback});
+    }
 }
 
 WindowControls layOutControls(QWidget& window) {

@@ -9,10 +9,10 @@ Board::Board(const CanvasState& canvas, double pixelRatio)
     , pixelRatio_(pixelRatio)
     , wantedRatio_(pixelRatio) {}
 
-void Board::runBegins(const ParameterFields& fields) {
+void Board::runBegins(const ParameterFields& fields, const RunStates& states) {
     if (busy())
         throw std::logic_error("a run begins on a busy board");
-    history_.add(fields);
+    history_.add(fields, states);
     running_ = true;
 }
 

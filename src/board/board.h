@@ -12,10 +12,10 @@ namespace lumorix {
 // The drawing board that both editions stand on: the runs made on it since it was clean, the
 // labels painted into its picture, and the pixel ratio the picture is drawn at. A run draws on
 // the picture shown, live. When the front end comes to show the board at another ratio (a zoom,
-// full screen, a resize, another screen), the whole board is drawn afresh aside, run by run,
-// while the old picture stays shown, scaled; the new one then replaces it at once. While a run
-// lasts or a redraw is under way the board is busy, and input waits (InputQueue). The front ends
-// only paint what the board gives them, each with its own toolkit.
+// full screen, a resize, another screen), the whole board is redrawn on a picture of its own, run
+// by run, while the old picture stays shown, scaled; the new one then replaces it at once. While a
+// run lasts or a redraw is under way the board is busy, and input waits (InputQueue). The front
+// ends only paint what the board gives them, each with its own toolkit.
 class Board {
 public:
     // A clean board whose picture is drawn at a pixel ratio; 0 for a front end that has no
@@ -33,9 +33,10 @@ public:
     bool busy() const { return running_ || redraw_.has_value(); }
     bool running() const { return running_; }
 
-    // A run begins on the board, which keeps it, whether it finishes or fails; and it ends.
-    // A redraw that a change of ratio during the run asked for begins at its end.
-    void runBegins(const ParameterFields& fields);
+    // A run begins on the board, which keeps its fields and states, whether it finishes or
+    // fails; and it ends. A redraw that a change of ratio during the run asked for begins at its
+    // end.
+    void runBegins(const ParameterFields& fields, const RunStates& states = {});
     void runEnds();
 
     // The board is clean again, with the canvas as the runs left it; the random sequence goes
@@ -43,7 +44,7 @@ public:
     void clean(const CanvasState& canvas);
 
     // The front end would show the board at this pixel ratio now. A picture at another ratio is
-    // drawn afresh: a redraw begins, or the one under way begins again at the new ratio. Back at
+    // redrawn: a redraw begins, or the one under way begins again at the new ratio. Back at
     // the ratio of the picture shown, a redraw under way is given up. While a run lasts, the
     // redraw waits for its end.
     void showAt(double pixelRatio);
@@ -59,9 +60,9 @@ public:
     };
     RedrawStep nextRedrawStep() const;
     void redrawBegun();
-    // Draws the next run aside and tells how to repaint the labels it changed. Its pauses go to
-    // `pause`, where the front end may take its breaks; if the redraw begins again meanwhile, the
-    // run is dropped.
+    // Draws the next run on the redrawn picture and tells how to repaint the labels it changed. Its
+    // pauses go to `pause`, where the front end may take its breaks; if the redraw begins again
+    // meanwhile, the run is dropped.
     LabelBoard::Repaint redrawNextRun(Canvas& canvas, Pause& pause);
     void redrawShown();
     RandomSequence& redrawRandom() { return redrawRandom_; }

@@ -14,8 +14,8 @@ void BoardHistory::clean(const CanvasState& canvas, const RandomSequence& random
     runs_.clear();
 }
 
-void BoardHistory::add(const ParameterFields& fields) {
-    runs_.emplace_back(fields);
+void BoardHistory::add(const ParameterFields& fields, const RunStates& states) {
+    runs_.push_back({ParameterTexts(fields), states});
 }
 
 void BoardHistory::returnToStart(Canvas& canvas, RandomSequence& random) const {
@@ -25,7 +25,8 @@ void BoardHistory::returnToStart(Canvas& canvas, RandomSequence& random) const {
 
 void BoardHistory::redrawRun(std::size_t index, Canvas& canvas, SceneLabels& labels,
                              Pause& pause) const {
-    (void)runExperiment(canvas, runs_.at(index), labels, pause);
+    const Run& run = runs_.at(index);
+    (void)runExperiment(canvas, run.fields, labels, pause, run.states);
 }
 
 } // namespace lumorix

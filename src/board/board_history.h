@@ -4,6 +4,7 @@
 #include "core/random_sequence.h"
 #include "experiment/parameter_fields.h"
 #include "experiment/pause.h"
+#include "experiment/run_states.h"
 #include "experiment/scene_labels.h"
 
 #include <cstddef>
@@ -11,18 +12,19 @@
 
 namespace lumorix {
 
-// What is on the drawing board: the runs made on it since it was clean, with the canvas state
-// and the random sequence as they were then. A run makes the same calls whenever it starts from
-// the same state, so the board can be drawn again, at another resolution, call for call as it
-// was first drawn, one run at a time.
+// What is on the drawing board: the runs made on it since it was clean, each with its fields and
+// states, and the canvas state and the random sequence as they were then. A run makes the same
+// calls whenever it starts from the same state, so the board can be drawn again, at another
+// resolution, call for call as it was first drawn, one run at a time.
 class BoardHistory {
 public:
     // The board is clean now.
     BoardHistory(const CanvasState& canvas, const RandomSequence& random);
 
     void clean(const CanvasState& canvas, const RandomSequence& random);
-    // A run has been made on the board with these fields, whether it finished or failed.
-    void add(const ParameterFields& fields);
+    // A run has been made on the board with these fields and states, whether it finished or
+    // failed.
+    void add(const ParameterFields& fields, const RunStates& states);
     std::size_t runCount() const { return runs_.size(); }
 
     // Puts a canvas and a random sequence back to where they were when the board was clean.
@@ -35,7 +37,11 @@ public:
 private:
     CanvasState canvasAtStart_;
     RandomSequence randomAtStart_;
-    std::vector<ParameterTexts> runs_;
+    struct Run {
+        ParameterTexts fields;
+        RunStates states;
+    };
+    std::vector<Run> runs_;
 };
 
 } // namespace lumorix

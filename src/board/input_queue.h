@@ -6,7 +6,7 @@
 
 namespace lumorix {
 
-// Input that arrives while the board is busy (a run lasts, or the board is being drawn afresh)
+// Input that arrives while the board is busy (a run lasts, or the board is being redrawn)
 // waits here, whatever its kind — an option, the slider, Start, Konec, the close box, a key, a
 // command — and is handled once the board is idle again, in the order it arrived. Input that
 // arrives while earlier input still waits goes behind it, even if the board is idle by then; and

@@ -49,7 +49,7 @@ public:
     };
     Repaint commit();
 
-    // Every label back as at start-up, with nothing left to commit: for a board drawn afresh.
+    // Every label back as at start-up, with nothing left to commit: for a redraw.
     void reset();
 
 private:

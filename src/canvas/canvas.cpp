@@ -5,7 +5,6 @@
 namespace lumorix {
 
 void Canvas::setScalePixels() {
-    state_.scale = CanvasScale::pixels;
     received(SetScalePixels{});
 }
 

@@ -7,16 +7,11 @@
 
 namespace lumorix {
 
-enum class CanvasScale {
-    layoutUnits, // the window's design unit, 15 to a pixel
-    pixels,
-};
-
 enum class FillStyle { transparent, solid };
 
-// The pen and fill state that persists from call to call and from run to run.
+// The pen and fill state that persists from call to call and from run to run. The scale needs no
+// state: every run sets it to pixels before it draws.
 struct CanvasState {
-    CanvasScale scale = CanvasScale::layoutUnits;
     int drawWidth = 1;
     FillStyle fillStyle = FillStyle::transparent;
     Colour fillColour = colours::foreground;

@@ -37,6 +37,13 @@ inline constexpr Colour white = Colour::fromRgb(255, 255, 255);
 inline constexpr Colour ray = Colour::fromRgb(192, 255, 255);
 inline constexpr Colour resultant = Colour::fromRgb(0, 255, 0);
 inline constexpr Colour marker = Colour::fromRgb(0, 0, 255);
+// The which-path detector at the holes, and the outline of the pattern it lets through.
+inline constexpr Colour whichPath = Colour::fromRgb(255, 128, 0);
+// The outlines of the patterns of light through hole A alone, through hole B alone, and of no
+// light at all.
+inline constexpr Colour onlyHoleA = Colour::fromRgb(255, 0, 255);
+inline constexpr Colour onlyHoleB = Colour::fromRgb(255, 255, 0);
+inline constexpr Colour noLight = Colour::fromRgb(128, 128, 128);
 } // namespace colours
 
 } // namespace lumorix

@@ -1,10 +1,16 @@
 #include "help_text.h"
 
+#include "command_table.h"
+
+#include <string_view>
+#include <vector>
+
 namespace lumorix {
 
 namespace {
 
-constexpr std::string_view help = R"(<h2>Interferenční obrazec světla nebo fotonu</h2>
+// The help up to the teacher's commands in its list of keys.
+constexpr std::string_view beforeCommands = R"(<h2>Interferenční obrazec světla nebo fotonu</h2>
 <p>Animace ukazuje, jak světlo, které prochází dvěma malými dírkami, skládá na detektoru
 interferenční obrazec. Po stisku tlačítka <b>Start</b> se obrazec kreslí krok za krokem.</p>
 
@@ -64,23 +70,48 @@ a posuvníkem</td></tr>
 <tr><td><b>mezerník</b>, <b>Enter</b></td><td>stisk tlačítka, na kterém je výběr</td></tr>
 <tr><td><b>šipky</b></td><td>jiná volba v rámečku; posun posuvníku o jeden stupeň</td></tr>
 <tr><td><b>Home</b>, <b>End</b></td><td>posuvník na nejrychlejší nebo nejpomalejší konec</td></tr>
-<tr><td><b>Ctrl+C</b></td><td>zkopíruje obrázek i s popisky do schránky</td></tr>
-<tr><td><b>Ctrl+S</b></td><td>uloží obrázek do souboru PNG</td></tr>
-<tr><td><b>Ctrl+N</b></td><td>nový obrazec: čistá plocha jako po spuštění, volby zůstanou</td></tr>
-<tr><td><b>F11</b></td><td>celá obrazovka a zpět; <b>Esc</b> ji také opustí</td></tr>
-<tr><td><b>Ctrl+plus</b>, <b>Ctrl+minus</b>, <b>Ctrl+0</b></td><td>zvětšení okna po krocích 100, 125,
-150, 175 a 200 %, zmenšení a návrat na 100 %</td></tr>
-<tr><td><b>F1</b></td><td>tato nápověda; <b>Esc</b> ji zavře</td></tr>
-<tr><td><b>Z</b></td><td>zvuk zapnout a vypnout, i během běhu</td></tr>
-<tr><td><b>T</b></td><td>teorie: značky proužků podle vzorce zapnout a vypnout</td></tr>
-<tr><td><b>klávesa nabídky</b>, pravé tlačítko myši</td><td>nabídka s těmito příkazy</td></tr>
+)";
+
+// What follows the teacher's commands in the list of keys.
+constexpr std::string_view afterCommands =
+    R"(<tr><td><b>klávesa nabídky</b>, pravé tlačítko myši</td><td>nabídka s těmito příkazy</td></tr>
 </table>
 )";
 
+// The key as the help writes it: a sign after "Ctrl+" reads better as its name.
+std::string keyName(std::string_view key) {
+    if (key.ends_with("++"))
+        return std::string(key.substr(0, key.size() - 1)) + "plus";
+    if (key.ends_with("+-"))
+        return std::string(key.substr(0, key.size() - 1)) + "minus";
+    return std::string(key);
+}
+
+// A row of the list of keys for each command that the help says something of, with the keys of
+// the commands after it that it speaks for too.
+std::string commandRows() {
+    struct Row {
+        std::string keys;
+        std::string_view says;
+    };
+    std::vector<Row> rows;
+    for (const auto& [command, design] : boardCommands()) {
+        const std::string key = "<b>" + keyName(design.key) + "</b>";
+        if (design.help.empty() && !rows.empty())
+            rows.back().keys += ", " + key;
+        else
+            rows.push_back({key, design.help});
+    }
+    std::string html;
+    for (const Row& row : rows)
+        html += "<tr><td>" + row.keys + "</td><td>" + std::string(row.says) + "</td></tr>\n";
+    return html;
+}
+
 } // namespace
 
-std::string_view helpHtml() {
-    return help;
+std::string helpHtml() {
+    return std::string(beforeCommands) + commandRows() + std::string(afterCommands);
 }
 
 } // namespace lumorix

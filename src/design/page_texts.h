@@ -8,8 +8,7 @@ namespace lumorix {
 // so when the program ends it says so, and offers to start it again.
 inline constexpr std::string_view programEndedText = "Program Lumorix skončil.";
 inline constexpr std::string_view restartCaption = "Spustit znovu";
-// The fatal error's dialog: its title, as on the desktop, and its one button.
-inline constexpr std::string_view fatalErrorTitle = "Lumorix";
+// The fatal error's dialog's one button.
 inline constexpr std::string_view fatalErrorButton = "OK";
 // The help's one button, and the name of the drawing board's menu of commands.
 inline constexpr std::string_view closeCaption = "Zavřít";

@@ -61,8 +61,8 @@ std::string orderText(int order) {
 
 } // namespace
 
-TheoryMarks theoryMarks(const ParameterFields& fields) {
-    const TheoryFringes fringes = theoryFringes(fields);
+TheoryMarks theoryMarks(const ParameterFields& fields, const RunStates& states) {
+    const TheoryFringes fringes = theoryFringes(fields, states);
     const double detector = fringes.detectorX;
     TheoryMarks marks;
     if (closestBright(fringes.bright) >= darkMarksFrom) {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "canvas/colour.h"
 #include "design/window_design.h"
 #include "experiment/parameter_fields.h"
+#include "experiment/run_states.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,13 @@ struct TheoryMarks {
     std::vector<TheoryLabel> labels;
 };
 
-inline constexpr std::uint32_t theoryBrightColour = 0xC80000; // 0xRRGGBB
-inline constexpr std::uint32_t theoryDarkColour = 0xF08282;
+inline constexpr Colour theoryBrightColour = Colour::fromRgb(200, 0, 0);
+inline constexpr Colour theoryDarkColour = Colour::fromRgb(240, 130, 130);
 inline constexpr FontDesign theoryLabelFont{"Arial", 10, false};
 
-// The marks for the settings that the fields hold now; none where there is no pattern to mark.
-TheoryMarks theoryMarks(const ParameterFields& fields);
+// The marks for the settings that the fields and the next run's states hold now; none where
+// there is no pattern to mark, among them whenever a hole is covered or the which-path detector
+// is on.
+TheoryMarks theoryMarks(const ParameterFields& fields, const RunStates& states = {});
 
 } // namespace lumorix

@@ -114,10 +114,24 @@ constexpr EnumTable<ParameterField, std::string_view> fieldDesignTexts{{
 
 constexpr std::string_view startUp[] = {"op60", "opDc200", "op2", "opSvětlo", "opRychlá"};
 
+constexpr FontSubstitution substitutions[] = {
+    {"MS Sans Serif", sansFamily},
+    {"Arial", sansFamily},
+    {"Times New Roman", serifFamily},
+};
+
 } // namespace
 
-std::string_view substituteFamily(std::string_view designFamily) {
-    return designFamily == "Times New Roman" ? "Liberation Serif" : "Liberation Sans";
+std::span<const FontSubstitution> fontSubstitutions() {
+    return substitutions;
+}
+
+const FontFamily& substituteFamily(std::string_view designFamily) {
+    for (const FontSubstitution& substitution : substitutions) {
+        if (substitution.designFamily == designFamily)
+            return substitution.family;
+    }
+    return sansFamily;
 }
 
 std::span<const NamedLabelDesign> fixedLabelDesigns() {

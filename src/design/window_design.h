@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/colour.h"
 #include "experiment/parameter_fields.h"
 #include "experiment/scene_labels.h"
 
@@ -37,6 +38,11 @@ struct LabelDesign {
     bool centred;
 };
 
+// The substitute fonts set some captions a pixel or two wider than the design fonts did (the
+// title is 362.2 pixels in its 361-pixel box): a label's lines break with this much more room,
+// beyond its right edge or, for a centred label, half of it either side.
+inline constexpr int labelWrapSlack = 2;
+
 struct NamedLabelDesign {
     std::string_view name;
     LabelDesign design;
@@ -65,6 +71,18 @@ struct OptionDesign {
     std::string_view text; // what its click handler writes into the frame's field
 };
 
+// A frame's etched border, with its caption on the top edge, as on the classic desktop: the
+// border's width and colour, how far below the frame's top it runs, and where along it the
+// caption starts, with how much room either side of it.
+struct FrameBorderDesign {
+    int width;
+    Colour colour;
+    int top;
+    int captionLeft;
+    int captionPadding;
+};
+inline constexpr FrameBorderDesign frameBorder{2, Colour::fromRgb(128, 128, 128), 6, 7, 2};
+
 // A frame of options is one selection group, which writes one parameter field.
 struct FrameDesign {
     std::string_view name;
@@ -87,9 +105,24 @@ inline constexpr int clientHeight = 600;
 inline constexpr FontDesign defaultFont{"MS Sans Serif", 11, false};
 inline constexpr FontDesign buttonFont{"Times New Roman", 19, true};
 
+// A font family that the program shows, and the generic family that a front end falls back on
+// without it, as CSS names them.
+struct FontFamily {
+    std::string_view name;
+    std::string_view generic;
+};
+inline constexpr FontFamily sansFamily{"Liberation Sans", "sans-serif"};
+inline constexpr FontFamily serifFamily{"Liberation Serif", "serif"};
+
 // The Liberation fonts stand in for the design's Windows fonts: Serif is metric-compatible with
 // Times New Roman and Sans with Arial, and Sans is the closest to MS Sans Serif there is.
-std::string_view substituteFamily(std::string_view designFamily);
+struct FontSubstitution {
+    std::string_view designFamily;
+    FontFamily family;
+};
+std::span<const FontSubstitution> fontSubstitutions();
+// The family that stands in for a design family; Sans for one the design does not use.
+const FontFamily& substituteFamily(std::string_view designFamily);
 
 // The labels that are there from the start, in painting order: the title, the prompt and the
 // one-pixel Label1, which keeps the system colours.

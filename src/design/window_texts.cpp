@@ -1,5 +1,6 @@
 #include "window_texts.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace lumorix {
@@ -15,21 +16,7 @@ constexpr std::pair<std::string_view, std::string_view> patternDescriptions[] = 
           "dopadá."},
 };
 
-constexpr BoardCommandDesign boardCommands[] = {
-    {copyPictureCommand, "Ctrl+C", false, false},
-    {savePictureCommand, "Ctrl+S", false, false},
-    {cleanBoardCommand, "Ctrl+N", false, false},
-    {fullScreenCommand, "F11", true, false},
-    {helpCommand, "F1", false, false},
-    {soundCommand, "Z", true, true},
-    {theoryCommand, "T", true, false},
-};
-
 } // namespace
-
-std::span<const BoardCommandDesign> boardCommandDesigns() {
-    return boardCommands;
-}
 
 std::string fatalErrorMessage(const FatalError& error) {
     return "Chyba za běhu číslo " + std::to_string(error.number()) + ":\n" + error.description();
@@ -57,8 +44,15 @@ std::string finishedRunDescription(std::string_view modeText) {
     return description;
 }
 
-std::string pictureFileName(std::string_view timeStamp) {
-    return "lumorix-" + std::string(timeStamp) + ".png";
+std::string timeStamp(const LocalTime& at) {
+    char stamp[64];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d-%02d%02d", at.year, at.month, at.day,
+                  at.hour, at.minute);
+    return stamp;
+}
+
+std::string pictureFileName(const LocalTime& savedAt) {
+    return "lumorix-" + timeStamp(savedAt) + ".png";
 }
 
 std::string pictureNotSavedMessage(std::string_view path, std::string_view reason) {

@@ -2,7 +2,6 @@
 
 #include "core/fatal_error.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -10,6 +9,9 @@ namespace lumorix {
 
 // What the program says beyond its captions, in Czech, for every front end: to assistive
 // technology, in tooltips and when a run fails.
+
+// The title of the program's message boxes: its name.
+inline constexpr std::string_view dialogTitle = "Lumorix";
 
 // The message of a fatal run-time error, before the program ends: "Chyba za běhu číslo 13:"
 // and, on the next line, the error's description.
@@ -45,32 +47,23 @@ inline constexpr std::string_view noSoundLibraryMessage =
 inline constexpr std::string_view soundDeviceLostMessage =
     "Zvukové zařízení přestalo přehrávat. Program pokračuje bez zvuku.";
 
-// The commands of the drawing board's context menu, in its order, and the keys beside them.
-inline constexpr std::string_view copyPictureCommand = "Kopírovat obrázek";
-inline constexpr std::string_view savePictureCommand = "Uložit obrázek…";
-inline constexpr std::string_view cleanBoardCommand = "Nový obrazec";
-inline constexpr std::string_view fullScreenCommand = "Celá obrazovka";
-inline constexpr std::string_view helpCommand = "Nápověda";
-inline constexpr std::string_view soundCommand = "Zvuk";
-inline constexpr std::string_view theoryCommand = "Teorie";
-
-// The context menu's entries, in its order: the command's caption, the key that the menu and
-// the help name for it, whether the entry is one that is on or off, and whether it is handled at
-// once even during a run, as only a command that changes nothing a run reads may be.
-struct BoardCommandDesign {
-    std::string_view caption;
-    std::string_view key;
-    bool checkable;
-    bool neverWaits;
+// A moment on the user's own clock, to the minute; months and days count from 1.
+struct LocalTime {
+    int year;
+    int month;
+    int day;
+    int hour;
+    int minute;
 };
-std::span<const BoardCommandDesign> boardCommandDesigns();
+// The time as the names of saved files carry it, so that they sort by it: "2026-12-08-1405".
+std::string timeStamp(const LocalTime& at);
 
 // Saving the picture: the dialog's title, the file type it offers, the name it proposes for a
-// picture saved at a time given as "YYYY-MM-DD-hhmm", and the message when the file cannot be
-// written, which names the file and the reason.
+// picture saved at a time, which sorts by that time ("lumorix-2026-12-08-1405.png"), and the
+// message when the file cannot be written, which names the file and the reason.
 inline constexpr std::string_view savePictureTitle = "Uložit obrázek";
 inline constexpr std::string_view pictureFileFilter = "Obrázek PNG (*.png)";
-std::string pictureFileName(std::string_view timeStamp);
+std::string pictureFileName(const LocalTime& savedAt);
 std::string pictureNotSavedMessage(std::string_view path, std::string_view reason);
 // The reason when the picture cannot even be encoded, which only a lack of memory causes.
 inline constexpr std::string_view pictureNotEncodedReason =

@@ -2,6 +2,8 @@
 
 #include "canvas/canvas.h"
 
+#include <utility>
+
 namespace lumorix {
 
 namespace {
@@ -17,6 +19,34 @@ double detectorXFor(const ParameterFields& fields) {
     return fields.number(ParameterField::nVzdalenost) + Apparatus::wallX;
 }
 
+// The holes in the wall just drawn, hole B's first. Background discs drawn with the wide pen open
+// the black wall at the open holes; a covered hole is plugged with a black disc instead, and the
+// which-path detector is a ring around each open hole, which its opening then leaves hollow.
+void drawHoles(Canvas& canvas, const Apparatus& scene) {
+    using A = Apparatus;
+    const std::pair<double, bool> holes[] = {{scene.holeBY(), scene.holeBOpen()},
+                                             {scene.holeAY(), scene.holeAOpen()}};
+    if (!scene.holeAOpen() || !scene.holeBOpen()) {
+        canvas.setFillColour(colours::foreground);
+        for (const auto& [y, open] : holes) {
+            if (!open)
+                canvas.drawCircle(A::wallX, y, 3);
+        }
+    }
+    if (scene.states.whichPath && (scene.holeAOpen() || scene.holeBOpen())) {
+        canvas.setFillColour(colours::whichPath);
+        for (const auto& [y, open] : holes) {
+            if (open)
+                canvas.drawCircle(A::wallX, y, 4, colours::whichPath);
+        }
+    }
+    canvas.setFillColour(colours::background);
+    for (const auto& [y, open] : holes) {
+        if (open)
+            canvas.drawCircle(A::wallX, y, 2, colours::background);
+    }
+}
+
 } // namespace
 
 void drawPatternAxis(Canvas& canvas) {
@@ -24,12 +54,13 @@ void drawPatternAxis(Canvas& canvas) {
     canvas.drawLine(A::screenX, A::screenTop, A::screenX, A::screenBottom);
 }
 
-Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields) {
+Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields, const RunStates& states) {
     using A = Apparatus;
     canvas.setScalePixels();
     drawBlankingRows(canvas);
 
     Apparatus scene{};
+    scene.states = states;
     scene.detectorX = detectorXFor(fields);
 
     canvas.setFillColour(colours::white);
@@ -42,10 +73,7 @@ Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields) {
 
     canvas.setDrawWidth(2);
     canvas.drawLine(A::wallX, A::wallTop, A::wallX, A::wallBottom);
-    // Background discs drawn with the wide pen open the black wall at the holes.
-    canvas.setFillColour(colours::background);
-    canvas.drawCircle(A::wallX, scene.holeBY(), 2, colours::background);
-    canvas.drawCircle(A::wallX, scene.holeAY(), 2, colours::background);
+    drawHoles(canvas, scene);
     canvas.drawLine(scene.detectorX, A::wallBottom + 10, scene.detectorX, A::wallTop - 10);
     drawPatternAxis(canvas);
     canvas.setDrawWidth(1);
@@ -55,9 +83,9 @@ Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields) {
     return scene;
 }
 
-Apparatus apparatusFor(const ParameterFields& fields) {
+Apparatus apparatusFor(const ParameterFields& fields, const RunStates& states) {
     return {detectorXFor(fields), fields.number(ParameterField::nOdchylka),
-            fields.number(ParameterField::nKmitocet)};
+            fields.number(ParameterField::nKmitocet), states};
 }
 
 } // namespace lumorix

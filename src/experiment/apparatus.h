@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parameter_fields.h"
+#include "run_states.h"
 
 namespace lumorix {
 
@@ -22,23 +23,27 @@ struct Apparatus {
     double detectorX;  // wallX + the detector distance
     double holeOffset; // each hole's distance from the axis
     double frequency;  // radians of arrow turn per pixel of path length
+    RunStates states{};
 
     // Hole A is the upper hole, hole B the lower one.
     double holeAY() const { return axisY - holeOffset; }
     double holeBY() const { return axisY + holeOffset; }
+    bool holeAOpen() const { return !states.coverA; }
+    bool holeBOpen() const { return !states.coverB; }
 };
 
 // The vertical pattern axis at screenX, in the foreground colour at the draw width in force. The
 // set-up draws it, and every scan step and the end of a run draw it again over what reached it.
 void drawPatternAxis(Canvas& canvas);
 
-// Blanks twenty rows of the old picture, fixes the scene from the parameter fields and draws the
-// apparatus: source, rays to the holes, wall with its holes, detector line, pattern axis, base
-// line. Leaves the canvas at draw width 1, fill solid, fill colour background grey.
-Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields);
+// Blanks twenty rows of the old picture, fixes the scene from the parameter fields and the run's
+// states and draws the apparatus: source, rays to the holes, wall with its holes (a covered one
+// plugged, an open one ringed by the which-path detector when it is on), detector line, pattern
+// axis, base line. Leaves the canvas at draw width 1, fill solid, fill colour background grey.
+Apparatus setUpApparatus(Canvas& canvas, const ParameterFields& fields,
+                         const RunStates& states = {});
 
-// The scene that setUpApparatus fixes from the fields, without drawing it; throws FatalError
-// where a run would.
-Apparatus apparatusFor(const ParameterFields& fields);
+// The scene that setUpApparatus fixes, without drawing it; throws FatalError where a run would.
+Apparatus apparatusFor(const ParameterFields& fields, const RunStates& states = {});
 
 } // namespace lumorix

@@ -17,7 +17,7 @@ void scanDetector(Canvas& canvas, const ParameterFields& fields, const Apparatus
         const double rawIntensity = formPhasors(canvas, scene, point);
         const Envelopes envelopes = envelopesAt(scene, point.scanY);
         const double intensity = scaleForDisplayMode(fields, rawIntensity, envelopes);
-        plotPattern(canvas, fields, point.scanY, intensity, envelopes);
+        plotPattern(canvas, fields, scene, point.scanY, intensity, envelopes);
         pause.wait(delayCount(fields));
     }
 }
@@ -25,9 +25,10 @@ void scanDetector(Canvas& canvas, const ParameterFields& fields, const Apparatus
 } // namespace
 
 std::optional<FatalError> runExperiment(Canvas& canvas, const ParameterFields& fields,
-                                        SceneLabels& labels, Pause& pause) {
+                                        SceneLabels& labels, Pause& pause,
+                                        const RunStates& states) {
     try {
-        const Apparatus scene = setUpApparatus(canvas, fields);
+        const Apparatus scene = setUpApparatus(canvas, fields, states);
         scanDetector(canvas, fields, scene, pause);
         placeLabels(canvas, labels, fields, scene);
     } catch (const FatalError& error) {

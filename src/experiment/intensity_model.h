@@ -14,6 +14,10 @@ struct Envelopes {
     double envelopeA;
     double envelopeB;
     double envelopeSum;
+    // What the light and impact patterns are weighted by: envelopeSum where light passes both
+    // holes, twice the open hole's reciprocal where it passes one. So the patterns of each hole
+    // alone add up to the pattern of both holes with a which-path detector, row by row.
+    double weight;
 };
 
 Envelopes envelopesAt(const Apparatus& scene, double scanY);
@@ -23,8 +27,8 @@ Envelopes envelopesAt(const Apparatus& scene, double scanY);
 std::optional<double> calibrationFactor(std::string_view distanceText, std::string_view offsetText);
 
 // The raw intensity scaled for the display mode: light mode by the calibration factor and the
-// envelopes, photon mode by 0.01; impact mode, and any mode text other than "0" and "1", leaves
-// it raw.
+// envelopes' weight, photon mode by 0.01; impact mode, and any mode text other than "0" and "1",
+// leaves it raw.
 double scaleForDisplayMode(const ParameterFields& fields, double intensity,
                            const Envelopes& envelopes);
 

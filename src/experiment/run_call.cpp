@@ -1,6 +1,7 @@
 #include "run_call.h"
 
 #include "core/decimal_text.h"
+#include "experiment.h"
 
 #include <utility>
 
@@ -36,9 +37,22 @@ std::string toText(const RunCall& call) {
     return std::visit(RunCallText{}, call);
 }
 
+std::string toText(const FatalError& error) {
+    return "fatal " + std::to_string(error.number()) + ' ' + error.description();
+}
+
 RunCallStream::RunCallStream(RandomSequence& random, Sink sink)
     : Canvas(random)
     , sink_(std::move(sink)) {}
+
+std::optional<FatalError> RunCallStream::run(const ParameterFields& fields,
+                                             const RunStates& states) {
+    try {
+        return runExperiment(*this, fields, *this, *this, states);
+    } catch (...) {
+        return unexpectedFailure(std::current_exception());
+    }
+}
 
 void RunCallStream::received(const CanvasCall& call) {
     std::visit([this](const auto& canvasCall) { sink_(canvasCall); }, call);

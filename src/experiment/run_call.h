@@ -2,10 +2,14 @@
 
 #include "canvas/canvas.h"
 #include "canvas/canvas_call.h"
+#include "core/fatal_error.h"
+#include "parameter_fields.h"
 #include "pause.h"
+#include "run_states.h"
 #include "scene_labels.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -42,6 +46,8 @@ using RunCall =
 
 // The call as one line of a trace: "drawLine 150 300 250 285", "show labClona", "pause 30000".
 std::string toText(const RunCall& call);
+// The line that ends the trace of a run that failed: "fatal 13 Neshoda typů".
+std::string toText(const FatalError& error);
 
 // A run's canvas, scene labels and pause in one, which hands every call, in the order the run
 // makes it, to one function: the trace tool prints the calls, the tests record them, the
@@ -52,6 +58,11 @@ public:
 
     // Does not take ownership of the random sequence, which outlives the stream.
     RunCallStream(RandomSequence& random, Sink sink);
+
+    // A run made with these fields and states, its calls handed on as it makes them. A failure of
+    // any kind, the run's own or an exception such as a lack of memory, ends it and comes back as
+    // the fatal error to report.
+    std::optional<FatalError> run(const ParameterFields& fields, const RunStates& states = {});
 
     void show(SceneLabel label) override;
     void hide(SceneLabel label) override;

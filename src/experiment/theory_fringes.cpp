@@ -14,9 +14,6 @@ namespace {
 
 using A = Apparatus;
 
-constexpr double topRow = A::wallBottom - scanSteps;
-constexpr double bottomRow = A::wallBottom - 1;
-
 double pathDifference(const Apparatus& scene, double row) {
     const double across = A::wallX - scene.detectorX;
     return std::hypot(across, row - scene.holeBY()) - std::hypot(across, row - scene.holeAY());
@@ -37,18 +34,18 @@ double rowOf(const Apparatus& scene, double difference) {
 }
 
 bool scanned(double row) {
-    return row >= topRow && row <= bottomRow;
+    return row >= topScanRow && row <= bottomScanRow;
 }
 
 TheoryFringes fringesOf(const Apparatus& scene) {
     TheoryFringes fringes;
     fringes.detectorX = scene.detectorX;
-    if (scene.holeOffset == 0 || scene.frequency == 0)
+    if (!scene.states.plain() || scene.holeOffset == 0 || scene.frequency == 0)
         return fringes;
     const double wavelength = 2 * std::numbers::pi / std::abs(scene.frequency);
     // The path difference runs monotonically along the detector, so the span's ends bound it.
-    const double atTop = pathDifference(scene, topRow) / wavelength;
-    const double atBottom = pathDifference(scene, bottomRow) / wavelength;
+    const double atTop = pathDifference(scene, topScanRow) / wavelength;
+    const double atBottom = pathDifference(scene, bottomScanRow) / wavelength;
     const double lowest = std::min(atTop, atBottom);
     const double highest = std::max(atTop, atBottom);
     if (!std::isfinite(lowest) || !std::isfinite(highest) || highest - lowest > scanSteps)
@@ -72,9 +69,9 @@ TheoryFringes fringesOf(const Apparatus& scene) {
 
 } // namespace
 
-TheoryFringes theoryFringes(const ParameterFields& fields) {
+TheoryFringes theoryFringes(const ParameterFields& fields, const RunStates& states) {
     try {
-        return fringesOf(apparatusFor(fields));
+        return fringesOf(apparatusFor(fields, states));
     } catch (const FatalError&) {
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parameter_fields.h"
+#include "run_states.h"
 
 #include <vector>
 
@@ -25,8 +26,9 @@ struct TheoryFringes {
 };
 
 // The fringes for the distance, offset and frequency that the fields hold now. None where there
-// is no pattern to mark: holes that coincide or an arrow that never turns (the whole detector is
-// one bright fringe), fringes finer than the scan's rows, or fields that are not numbers.
-TheoryFringes theoryFringes(const ParameterFields& fields);
+// is no pattern to mark: a hole covered or the which-path detector on (the arrows do not add, so
+// nothing swings), holes that coincide or an arrow that never turns (the whole detector is one
+// bright fringe), fringes finer than the scan's rows, or fields that are not numbers.
+TheoryFringes theoryFringes(const ParameterFields& fields, const RunStates& states = {});
 
 } // namespace lumorix

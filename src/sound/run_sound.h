@@ -3,6 +3,7 @@
 #include "core/random_sequence.h"
 #include "experiment/pace.h"
 #include "experiment/parameter_fields.h"
+#include "experiment/run_states.h"
 
 #include <chrono>
 #include <vector>
@@ -33,16 +34,32 @@ struct RunSound {
 // the level follows the picture at the slowest pace.
 inline constexpr std::chrono::milliseconds maxToneRamp{10};
 
-// The tone's pitch for the frequency field's number: 0.1 to 2 spread evenly in octaves over
+// The frequencies that the tone's pitch spreads over: those the controls offer.
+struct FrequencyRange {
+    double lowest;
+    double highest;
+};
+inline constexpr FrequencyRange toneRange{0.1, 2};
+
+// The tone's pitch for the frequency field's number: toneRange spread evenly in octaves over
 // 200 to 800 Hz, anything beyond clamped to the nearer end.
 double toneFrequency(double frequency);
 
-// The sound of the run that the fields make, worked out from the same numbers the run draws.
-// The random sequence is a copy of the program's, as it stands when the run begins: each click
-// comes from its dot's random number, and the program's own sequence does not move. A run that
-// would fail sounds up to the step where it fails. countDuration is how long one count of the
-// run's pauses lasts, as for the run itself, so that each step sounds as long as it is shown.
+// The sound of the run that the fields and states make, worked out from the same numbers the run
+// draws: with a hole covered or the which-path detector on, its tone follows the outline that the
+// run draws, and with both holes covered it is silent. The random sequence is a copy of the
+// program's, as it stands when the run begins: each click comes from its dot's random number,
+// and the program's own sequence does not move. A run that would fail sounds up to the step
+// where it fails. countDuration is how long one count of the run's pauses lasts, as for the run
+// itself, so that each step sounds as long as it is shown.
 RunSound soundOfRun(const ParameterFields& fields, RandomSequence random,
-                    std::chrono::nanoseconds countDuration = pauseCountDuration);
+                    std::chrono::nanoseconds countDuration = pauseCountDuration,
+                    const RunStates& states = {});
+
+// How loud a run of these settings is on a scan row, from 0 to 1, for a short tone at one point:
+// the tone's level there in light and photon mode; in impact mode, where the run clicks, the
+// row's share of the most clicks that any row of the run makes. 0 for a row the run does not
+// reach.
+float rowLoudness(const ParameterFields& fields, const RunStates& states, int row);
 
 } // namespace lumorix

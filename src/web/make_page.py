@@ -1,16 +1,22 @@
 #!/usr/bin/python3
 """Writes the browser edition as one self-contained HTML file: the page's template with its
 style, its script, the module with its wasm, compressed, and the fonts it needs, cut to the
-letters that Czech texts use and inlined as WOFF2. The script's files, each a room of the page,
-are joined in the order given into one function of their own, so that the page adds nothing to
-the browser's global names but for what it means to. The same sources give the same bytes.
+letters that Czech texts use and inlined as WOFF2. The design's look (DESIGN_STYLE, as the
+program's design writes it in JSON: the grey, the fonts, the frames' border) goes into the style
+as custom properties, so that the first paint shows it. The script's files, each a room of the
+page, are joined in the order given into one function of their own, so that the page adds nothing
+to the browser's global names but for what it means to. Before them stands the module's
+interface, read from the header that declares it, for the script to bind. The same sources give
+the same bytes.
 
-usage: make_page.py OUTPUT TEMPLATE STYLE MODULE WASM FONT_DIR SCRIPT...
+usage: make_page.py OUTPUT TEMPLATE STYLE DESIGN_STYLE MODULE WASM FONT_DIR INTERFACE SCRIPT...
 """
 
 import base64
 import gzip
 import io
+import json
+import re
 import sys
 
 from fontTools import subset
@@ -19,18 +25,8 @@ from fontTools.ttLib import TTFont
 # Printable ASCII and the Czech letters, both cases.
 LETTERS = [chr(c) for c in range(0x20, 0x7F)] + list("áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ")
 
-# The faces the window uses, by the family and weight the page asks for. The cut fonts are
-# modified versions, which the licence forbids to carry the reserved name "Liberation": inside
-# the font they are named after the program.
-FACES = [
-    ("Liberation Sans", 400, "LiberationSans-Regular.ttf", "Lumorix Sans", "Regular"),
-    ("Liberation Sans", 700, "LiberationSans-Bold.ttf", "Lumorix Sans", "Bold"),
-    ("Liberation Serif", 700, "LiberationSerif-Bold.ttf", "Lumorix Serif", "Bold"),
-]
-
-LICENCE = """The fonts inlined below are cut from the Liberation fonts 2 (Liberation Sans
-Regular and Bold, Liberation Serif Bold) to the letters this page uses, and renamed
-Lumorix Sans and Lumorix Serif, as the licence asks of a modified version.
+LICENCE = """The fonts inlined below ({faces}) are cut from the Liberation fonts 2
+to the letters this page uses, and renamed {renamed}, as the licence asks of a modified version.
 Digitized data copyright (c) 2010 Google Corporation with Reserved Font Arimo, Tinos and
 Cousine. Copyright (c) 2012 Red Hat, Inc. with Reserved Font Name Liberation.
 They are licensed under the SIL Open Font License, Version 1.1, copied here in full."""
@@ -57,12 +53,27 @@ def cut_font(path, family, style):
     return out.getvalue()
 
 
-def font_faces(font_dir):
+def face_style(face):
+    return "Bold" if face["bold"] else "Regular"
+
+
+def renamed_family(family):
+    return family.replace("Liberation", "Lumorix")
+
+
+# Each face the design uses, under the family and weight the page asks for. The cut fonts are
+# modified versions, which the licence forbids to carry the reserved name "Liberation": inside
+# the font they are named after the program.
+def font_faces(font_dir, faces):
     rules = []
-    for family, weight, file_name, renamed, style in FACES:
+    for face in faces:
+        family, style = face["family"], face_style(face)
+        file_name = f"{family.replace(' ', '')}-{style}.ttf"
+        renamed = renamed_family(family)
         woff2 = cut_font(f"{font_dir}/{file_name}", renamed, style)
         data = base64.b64encode(woff2).decode("ascii")
-        rules.append(f'@font-face {{ font-family: "{family}"; font-weight: {weight}; '
+        rules.append(f'@font-face {{ font-family: "{family}"; font-weight: '
+                     f'{700 if face["bold"] else 400}; '
                      f'src: url(data:font/woff2;base64,{data}) format("woff2"); }}')
     return "\n".join(rules)
 
@@ -71,6 +82,28 @@ def packed_module(wasm):
     """The wasm compressed as gzip, which the page unpacks with the browser's
     DecompressionStream, and written as base64."""
     return base64.b64encode(gzip.compress(wasm, compresslevel=9, mtime=0)).decode("ascii")
+
+
+def css_family(family, generic):
+    return f'"{family}", {generic}'
+
+
+# The design's look as custom properties of the page's style.
+def design_properties(style):
+    font, border = style["font"], style["frameBorder"]
+    properties = {
+        "background": style["background"],
+        "font": f'{"bold " if font["bold"] else ""}{font["size"]}px '
+                f'{css_family(font["family"], font["generic"])}',
+        "frame-border": f'{border["width"]}px groove {border["colour"]}',
+        "frame-border-top": f'{border["top"]}px',
+        "frame-caption-left": f'{border["captionLeft"]}px',
+        "frame-caption-padding": f'{border["captionPadding"]}px',
+    }
+    for family in style["families"]:
+        properties[f'font-{family["generic"]}'] = css_family(family["name"], family["generic"])
+    lines = "".join(f"    --{name}: {value};\n" for name, value in properties.items())
+    return f":root {{\n{lines}}}"
 
 
 def ofl_text():
@@ -90,14 +123,40 @@ def ofl_text():
     return "\n".join(lines).replace("--", "- -")
 
 
+def module_interface(header):
+    """The functions that the header declares, each as its name, and its result and parameters as
+    the module's cwrap takes them: a text is a string, a pointer or a number a number, and a
+    function that gives nothing gives null."""
+    def type_of(declared):
+        declared = declared.strip()
+        return None if declared == "void" else "string" if declared == "const char*" else "number"
+
+    declarations = "\n".join(line for line in header.splitlines()
+                             if not line.lstrip().startswith(("//", "#")))
+    functions = []
+    for result, name, parameters in re.findall(r"([^;{}]+?)\s+(lumorix_\w+)\(([^)]*)\);",
+                                               declarations):
+        functions.append([name, type_of(result), [type_of(parameter.strip().rsplit(" ", 1)[0])
+                                                  for parameter in parameters.split(",")
+                                                  if parameter.strip()]])
+    if not functions:
+        sys.exit("the module's interface declares no function")
+    return functions
+
+
 def main():
-    output, template, style, module, wasm, font_dir, *scripts = sys.argv[1:]
+    output, template, style, design_style, module, wasm, font_dir, interface, *scripts = sys.argv[1:]
     read = lambda path: open(path, encoding="utf-8").read()
-    script = "\n".join(read(path) for path in scripts)
+    script = (f"const moduleInterface = {json.dumps(module_interface(read(interface)))};\n\n"
+              + "\n".join(read(path) for path in scripts))
+    look = json.loads(read(design_style))
+    faces = ", ".join(f'{face["family"]} {face_style(face)}' for face in look["faces"])
+    renamed = " and ".join(sorted({renamed_family(face["family"]) for face in look["faces"]}))
+    licence = LICENCE.format(faces=faces, renamed=renamed)
     parts = {
-        "<!--@FONT_LICENCE@-->": f"<!--\n{LICENCE}\n\n{ofl_text()}\n-->",
-        "@FONT_FACES@": font_faces(font_dir),
-        "@STYLE@": read(style),
+        "<!--@FONT_LICENCE@-->": f"<!--\n{licence}\n\n{ofl_text()}\n-->",
+        "@FONT_FACES@": font_faces(font_dir, look["faces"]),
+        "@STYLE@": f"{design_properties(look)}\n{read(style)}",
         "@MODULE@": read(module),
         "@WASM@": packed_module(open(wasm, "rb").read()),
         "@SCRIPT@": f'(function () {{\n"use strict";\n\n{script}}})();',

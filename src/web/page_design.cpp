@@ -1,8 +1,10 @@
 #include "page_design.h"
 
+#include "board/board.h"
 #include "board/label_board.h"
 #include "canvas/colour.h"
 #include "canvas/stamp_rule.h"
+#include "design/command_table.h"
 #include "design/help_text.h"
 #include "design/page_texts.h"
 #include "design/theory_marks.h"
@@ -11,8 +13,11 @@
 #include "display_list.h"
 #include "stamp_plan.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace lumorix {
 
@@ -65,10 +70,21 @@ public:
             .value(box.height)
             .endArray();
     }
+    JsonWriter& value(const FontFamily& family) {
+        return beginObject()
+            .key("name")
+            .value(family.name)
+            .key("generic")
+            .value(family.generic)
+            .endObject();
+    }
     JsonWriter& value(const FontDesign& font) {
+        const FontFamily& family = substituteFamily(font.family);
         return beginObject()
             .key("family")
-            .value(substituteFamily(font.family))
+            .value(family.name)
+            .key("generic")
+            .value(family.generic)
             .key("size")
             .value(font.pixelSize)
             .key("bold")
@@ -115,6 +131,17 @@ private:
     bool first_ = true;
     bool afterKey_ = false;
 };
+
+// Every font of the window's design.
+std::vector<FontDesign> designFonts() {
+    std::vector<FontDesign> fonts{defaultFont, buttonFont, theoryLabelFont};
+    const LabelBoard startUp;
+    for (const LabelBoard::Label& label : startUp.labels())
+        fonts.push_back(label.design->font);
+    for (const FrameDesign& frame : frameDesigns())
+        fonts.push_back(frame.font);
+    return fonts;
+}
 
 void writeLabels(JsonWriter& json) {
     json.key("labels").beginArray();
@@ -169,7 +196,11 @@ void writeControls(JsonWriter& json) {
         .value(sliderName)
         .key("description")
         .value(sliderDescription)
-        .endObject();
+        .key("toolTips")
+        .beginArray();
+    for (int value = slider.minimum; value <= slider.maximum; ++value)
+        json.value(sliderToolTip(value));
+    json.endArray().endObject();
 
     json.key("frames").beginArray();
     for (const FrameDesign& frame : frameDesigns()) {
@@ -184,8 +215,6 @@ void writeControls(JsonWriter& json) {
             .value(frame.font)
             .key("visible")
             .value(frame.visible)
-            .key("field")
-            .value(static_cast<int>(frame.field))
             .key("options")
             .beginArray();
         for (const OptionDesign& option : frame.options) {
@@ -198,8 +227,6 @@ void writeControls(JsonWriter& json) {
                 .value(option.boxInFrame)
                 .key("order")
                 .value(option.keyboardOrder)
-                .key("text")
-                .value(option.text)
                 .endObject();
         }
         json.endArray().endObject();
@@ -212,12 +239,10 @@ void writeFields(JsonWriter& json) {
     for (std::size_t i = 0; i < parameterFieldCount; ++i)
         json.value(objectName(static_cast<ParameterField>(i)));
     json.endArray();
-    json.key("slowdownField").value(static_cast<int>(ParameterField::nSpomaleni));
     json.key("startUpSelections").beginArray();
     for (const std::string_view name : startUpSelections())
         json.value(name);
     json.endArray();
-    json.key("startUpSlowdown").value(startUpSlowdown);
 }
 
 std::string cssColour(Colour colour) {
@@ -226,16 +251,44 @@ std::string cssColour(Colour colour) {
     return text;
 }
 
-std::string cssColour(std::uint32_t rgb) {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(rgb));
-    return text;
-}
-
 void writeLines(JsonWriter& json, std::string_view name, const std::vector<TheoryLine>& lines) {
     json.key(name).beginArray();
     for (const TheoryLine& line : lines)
         json.beginArray().value(line.left).value(line.right).value(line.y).endArray();
+    json.endArray();
+}
+
+constexpr std::pair<std::string_view, Board::RedrawStep> redrawSteps[] = {
+    {"begin", Board::RedrawStep::begin},
+    {"drawRun", Board::RedrawStep::drawRun},
+    {"show", Board::RedrawStep::show},
+};
+
+// The commands that the page carries out, in the table's order, by their names.
+void writeCommands(JsonWriter& json) {
+    json.key("commands").beginArray();
+    for (const auto& [command, design] : boardCommands()) {
+        if (design.onPage == OnPage::browsers)
+            continue;
+        json.beginObject()
+            .key("name")
+            .value(design.name)
+            .key("caption")
+            .value(design.caption)
+            .key("keys")
+            .beginArray()
+            .value(design.key);
+        if (!design.otherKey.empty())
+            json.value(design.otherKey);
+        json.endArray()
+            .key("takesKey")
+            .value(design.onPage == OnPage::commandAndKey)
+            .key("checkable")
+            .value(design.checkable)
+            .key("neverWaits")
+            .value(design.neverWaits)
+            .endObject();
+    }
     json.endArray();
 }
 
@@ -252,8 +305,8 @@ std::string pageDesignJson() {
         .value(clientHeight)
         .key("background")
         .value(cssColour(colours::background))
-        .key("defaultFont")
-        .value(defaultFont)
+        .key("labelSlack")
+        .value(labelWrapSlack)
         .key("buttonFont")
         .value(buttonFont)
         .key("theory")
@@ -293,10 +346,13 @@ std::string pageDesignJson() {
         .value(static_cast<int>(StampPlan::canvas))
         .key("exact")
         .value(static_cast<int>(StampPlan::exact))
-        .key("nearestPlace")
-        .value(static_cast<int>(StampPlan::nearestPlace))
         .endObject()
         .endObject();
+    // The codes by which the module names the redraw's steps.
+    json.key("redrawSteps").beginObject();
+    for (const auto& [name, step] : redrawSteps)
+        json.key(name).value(static_cast<int>(step));
+    json.endObject();
     json.key("texts")
         .beginObject()
         .key("drawingName")
@@ -308,7 +364,7 @@ std::string pageDesignJson() {
         .key("restart")
         .value(restartCaption)
         .key("fatalErrorTitle")
-        .value(fatalErrorTitle)
+        .value(dialogTitle)
         .key("fatalErrorButton")
         .value(fatalErrorButton)
         .key("helpTitle")
@@ -320,21 +376,58 @@ std::string pageDesignJson() {
         .key("boardMenu")
         .value(boardMenuName)
         .endObject();
-    json.key("commands").beginArray();
-    for (const BoardCommandDesign& command : boardCommandDesigns()) {
-        json.beginObject()
-            .key("caption")
-            .value(command.caption)
-            .key("key")
-            .value(command.key)
-            .key("checkable")
-            .value(command.checkable)
-            .key("neverWaits")
-            .value(command.neverWaits)
-            .endObject();
-    }
-    json.endArray();
+    writeCommands(json);
     json.endObject();
+    return json.text();
+}
+
+std::string pageStyleJson() {
+    JsonWriter json;
+    json.beginObject()
+        .key("background")
+        .value(cssColour(colours::background))
+        .key("font")
+        .value(defaultFont)
+        .key("families")
+        .beginArray();
+    std::vector<FontFamily> families;
+    for (const FontSubstitution& substitution : fontSubstitutions()) {
+        if (std::none_of(families.begin(), families.end(), [&](const FontFamily& family) {
+                return family.name == substitution.family.name;
+            })) {
+            families.push_back(substitution.family);
+            json.value(substitution.family);
+        }
+    }
+    json.endArray().key("faces").beginArray();
+    std::vector<std::pair<std::string_view, bool>> faces;
+    for (const FontDesign& font : designFonts()) {
+        const std::pair face(substituteFamily(font.family).name, font.bold);
+        if (std::find(faces.begin(), faces.end(), face) == faces.end()) {
+            faces.push_back(face);
+            json.beginObject()
+                .key("family")
+                .value(face.first)
+                .key("bold")
+                .value(face.second)
+                .endObject();
+        }
+    }
+    json.endArray()
+        .key("frameBorder")
+        .beginObject()
+        .key("width")
+        .value(frameBorder.width)
+        .key("colour")
+        .value(cssColour(frameBorder.colour))
+        .key("top")
+        .value(frameBorder.top)
+        .key("captionLeft")
+        .value(frameBorder.captionLeft)
+        .key("captionPadding")
+        .value(frameBorder.captionPadding)
+        .endObject()
+        .endObject();
     return json.text();
 }
 

@@ -1,5 +1,6 @@
-// The functions the page's script calls: the module's whole interface. Strings go in and out
-// as UTF-8; a string or list handed out stays valid until the next call.
+// The module's interface (page_module.h), on the program behind the page.
+
+#include "page_module.h"
 
 #include "core/conversions.h"
 #include "design/client_scale.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <emscripten/emscripten.h>
 #include <malloc.h>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,30 +47,29 @@ bool isField(int field) {
     return field >= 0 && field < static_cast<int>(lumorix::parameterFieldCount);
 }
 
-// Input that waited for the board goes back to the page's script, which keeps it by ticket.
-EM_JS(void, hand_back_input, (int ticket), { Module["handBackInput"](ticket); });
+// Input that waited for the board goes back to the page's script, to be handled there.
+EM_JS(void, hand_back_input, (const char* input),
+      { Module["handBackInput"](UTF8ToString(input)); });
 
 } // namespace
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE const char* lumorix_design() {
+const char* lumorix_design() {
     return handOut(lumorix::pageDesignJson());
 }
 
-// T: the formula's fringes for the settings as they are now.
-EMSCRIPTEN_KEEPALIVE const char* lumorix_theory_marks() {
+const char* lumorix_theory_marks() {
     return handOut(lumorix::theoryMarksJson(page().session.fields()));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* lumorix_field_text(int field) {
+const char* lumorix_field_text(int field) {
     if (!isField(field))
         return handOut("");
     return handOut(page().session.fieldText(static_cast<lumorix::ParameterField>(field)));
 }
 
-// An option's click handler: it writes what the design gives it into its frame's field.
-EMSCRIPTEN_KEEPALIVE void lumorix_select_option(int frame, int option) {
+void lumorix_select_option(int frame, int option) {
     const auto frames = lumorix::frameDesigns();
     if (frame < 0 || frame >= static_cast<int>(frames.size()))
         return;
@@ -79,28 +80,24 @@ EMSCRIPTEN_KEEPALIVE void lumorix_select_option(int frame, int option) {
                                 std::string(options[static_cast<std::size_t>(option)].text));
 }
 
-// HScroll1_Change: the slider's value, as a field text.
-EMSCRIPTEN_KEEPALIVE void lumorix_slider_changed(int value) {
+void lumorix_slider_changed(int value) {
     page().session.setFieldText(lumorix::ParameterField::nSpomaleni, lumorix::numberToText(value));
 }
 
-// The last step of Form_Load: the slowdown field written directly.
-EMSCRIPTEN_KEEPALIVE void lumorix_write_start_up_slowdown() {
+void lumorix_write_start_up_slowdown() {
     page().session.setFieldText(lumorix::ParameterField::nSpomaleni,
                                 std::string(lumorix::startUpSlowdown));
 }
 
-EMSCRIPTEN_KEEPALIVE int lumorix_busy() {
+int lumorix_busy() {
     return page().session.busy() ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE int lumorix_start(double now) {
+int lumorix_start(double now) {
     return page().session.start(lumorix::PageTime(now)) ? 1 : 0;
 }
 
-// Leaves what to paint now in the paint list; returns when to call again, or -1 once the run
-// has been played to its end.
-EMSCRIPTEN_KEEPALIVE double lumorix_advance(double now) {
+double lumorix_advance(double now) {
     const lumorix::PageSession::Progress progress = page().session.advance(lumorix::PageTime(now));
     page().paint = progress.paint;
     return progress.nextStep ? progress.nextStep->count() : -1.0;
@@ -108,62 +105,54 @@ EMSCRIPTEN_KEEPALIVE double lumorix_advance(double now) {
 
 // Leaves all that the latest run paints in the paint list, for the page to learn its stamps
 // ahead of its steps.
-EMSCRIPTEN_KEEPALIVE void lumorix_run_drawing() {
+void lumorix_run_drawing() {
     page().paint = page().session.runDrawing();
 }
 
-// Ctrl+N: a clean board, whose picture it leaves in the paint list.
-EMSCRIPTEN_KEEPALIVE int lumorix_clean() {
+int lumorix_clean() {
     if (!page().session.clean())
         return 0;
     page().paint = page().session.boardPaint();
     return 1;
 }
 
-// The name a picture saved at a time given as "YYYY-MM-DD-hhmm" is offered under.
-EMSCRIPTEN_KEEPALIVE const char* lumorix_picture_file_name(const char* timeStamp) {
-    return handOut(lumorix::pictureFileName(timeStamp));
+const char* lumorix_picture_file_name(int year, int month, int day, int hour, int minute) {
+    return handOut(lumorix::pictureFileName({year, month, day, hour, minute}));
 }
 
-// The client area fitted into the browser's window: scale, left and top, in CSS pixels.
-EMSCRIPTEN_KEEPALIVE const double* lumorix_fit(double width, double height, double pixelRatio) {
+const double* lumorix_fit_at(double width, double height, double pixelRatio) {
     const lumorix::ClientPlacement placement = lumorix::fitClientArea(width, height, pixelRatio);
     page().placement = {placement.scale, placement.left, placement.top};
     return page().placement.data();
 }
 
-// Returns 1 when what has been drawn aside, if anything, is to be dropped.
-EMSCRIPTEN_KEEPALIVE int lumorix_show_at(double pixelRatio) {
+int lumorix_show_at(double pixelRatio) {
     return page().session.showAt(pixelRatio) ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE int lumorix_redrawing() {
+int lumorix_redrawing() {
     return page().session.redrawing() ? 1 : 0;
 }
 
-// The next part of the redraw (0 none, 1 begin, 2 a run, 3 show), its drawing in the paint list.
-EMSCRIPTEN_KEEPALIVE int lumorix_next_redraw_part() {
-    const lumorix::PageSession::RedrawPart part = page().session.nextRedrawPart();
+int lumorix_next_redraw_step() {
+    const std::optional<lumorix::Board::RedrawStep> step = page().session.nextRedrawStep();
     page().paint = page().session.boardPaint();
-    return static_cast<int>(part);
+    return step ? static_cast<int>(*step) : -1;
 }
 
-EMSCRIPTEN_KEEPALIVE double lumorix_redraw_ratio() {
+double lumorix_redraw_ratio() {
     return page().session.redrawPixelRatio();
 }
 
-EMSCRIPTEN_KEEPALIVE const float* lumorix_paint_data() {
+const float* lumorix_paint_data() {
     return page().paint.data();
 }
 
-EMSCRIPTEN_KEEPALIVE int lumorix_paint_size() {
+int lumorix_paint_size() {
     return static_cast<int>(page().paint.size());
 }
 
-// Where the shapes of the paint list from the value at `from` on, up to `shapes` of them, are
-// stamped at a pixel ratio (stamp_plan.h).
-EMSCRIPTEN_KEEPALIVE const std::int32_t* lumorix_plan_stamps(double pixelRatio, int from,
-                                                             int shapes) {
+const std::int32_t* lumorix_plan_stamps(double pixelRatio, int from, int shapes) {
     if (from < 0 || shapes < 0)
         return nullptr;
     page().stamps.plan(page().paint, static_cast<std::size_t>(from),
@@ -171,56 +160,53 @@ EMSCRIPTEN_KEEPALIVE const std::int32_t* lumorix_plan_stamps(double pixelRatio, 
     return page().stamps.entries().data();
 }
 
-EMSCRIPTEN_KEEPALIVE int lumorix_input_must_wait() {
+int lumorix_input_must_wait() {
     return page().session.inputMustWait() ? 1 : 0;
 }
 
-EMSCRIPTEN_KEEPALIVE void lumorix_hold_input(int ticket) {
-    page().session.holdInput(ticket);
+void lumorix_hold_input(const char* input) {
+    page().session.holdInput(input);
 }
 
-EMSCRIPTEN_KEEPALIVE void lumorix_hand_back_waiting_input() {
-    page().session.handleWaitingInput([](int ticket) { hand_back_input(ticket); });
+void lumorix_hand_back_waiting_input() {
+    page().session.handleWaitingInput(
+        [](const std::string& input) { hand_back_input(input.c_str()); });
 }
 
-EMSCRIPTEN_KEEPALIVE void lumorix_drop_waiting_input() {
+void lumorix_drop_waiting_input() {
     page().session.dropWaitingInput();
 }
 
-// The latest run's sound at a sample rate: its length in samples, the samples at
-// lumorix_sound_data() until released.
-EMSCRIPTEN_KEEPALIVE int lumorix_render_sound(int sampleRate) {
+int lumorix_render_sound(int sampleRate) {
     return static_cast<int>(page().session.renderSound(sampleRate).size());
 }
 
-EMSCRIPTEN_KEEPALIVE const float* lumorix_sound_data() {
+const float* lumorix_sound_data() {
     return page().session.renderedSound().data();
 }
 
-EMSCRIPTEN_KEEPALIVE void lumorix_release_sound() {
+void lumorix_release_sound() {
     page().session.releaseSound();
 }
 
-// The message of the fatal error that ended the latest run; empty when none did.
-EMSCRIPTEN_KEEPALIVE const char* lumorix_failure_message() {
+const char* lumorix_failure_message() {
     const std::optional<lumorix::FatalError> failure = page().session.failure();
     return handOut(failure ? lumorix::fatalErrorMessage(*failure) : std::string());
 }
 
-EMSCRIPTEN_KEEPALIVE const char* lumorix_drawing_description(int soundOn) {
+const char* lumorix_drawing_description(int soundOn) {
     return handOut(lumorix::drawingDescription(page().session.drawingDescription(), soundOn != 0));
 }
 
-// The bytes the module's heap holds in use, for the test hook.
-EMSCRIPTEN_KEEPALIVE double lumorix_heap_in_use() {
+double lumorix_heap_in_use() {
     return static_cast<double>(mallinfo().uordblks);
 }
 
-EMSCRIPTEN_KEEPALIVE void lumorix_keep_trace() {
+void lumorix_keep_trace() {
     page().session.keepTrace();
 }
 
-EMSCRIPTEN_KEEPALIVE const char* lumorix_trace() {
+const char* lumorix_trace() {
     return handOut(page().session.trace());
 }
 

@@ -2,7 +2,6 @@
 
 #include "design/window_design.h"
 #include "design/window_texts.h"
-#include "experiment/experiment.h"
 #include "experiment/pace.h"
 #include "sound/synthesiser.h"
 
@@ -79,13 +78,20 @@ bool PageSession::setFieldText(ParameterField field, std::string text) {
     return true;
 }
 
+bool PageSession::setRunStates(const RunStates& states) {
+    if (busy())
+        return false;
+    states_ = states;
+    return true;
+}
+
 bool PageSession::start(PageTime now) {
     if (busy())
         return false;
-    run_.emplace(fields_);
-    board_.runBegins(fields_);
+    run_.emplace(fields_, states_);
+    board_.runBegins(fields_, states_);
     // Worked out before the run draws its impacts, from the random sequence as it stands.
-    run_->sound = soundOfRun(fields_, board_.random());
+    run_->sound = soundOfRun(fields_, board_.random(), pauseCountDuration, states_);
     makeRun();
     run_->pauseEnd = now;
     return true;
@@ -93,18 +99,12 @@ bool PageSession::start(PageTime now) {
 
 void PageSession::makeRun() {
     PlayedRun& run = *run_;
-    try {
-        run.failure = runExperiment(stream_, run.fields, stream_, stream_);
-    } catch (...) {
-        run.failure = unexpectedFailure(std::current_exception());
-    }
+    run.failure = stream_.run(run.fields, run.states);
     // The labels a run moved reach the picture together, when its last step is shown.
     run.drawing.paintLabelChanges(board_.labels(), board_.labels().commit());
     run.segmentEnds.push_back(run.drawing.size());
-    if (tracing_ && run.failure) {
-        trace_.append("fatal " + std::to_string(run.failure->number()) + ' ' +
-                      run.failure->description() + '\n');
-    }
+    if (tracing_ && run.failure)
+        trace_.append(toText(*run.failure)).push_back('\n');
 }
 
 PageSession::Progress PageSession::advance(PageTime now) {
@@ -177,33 +177,34 @@ bool PageSession::showAt(double pixelRatio) {
     return drawingAt() != before;
 }
 
-PageSession::RedrawPart PageSession::nextRedrawPart() {
+std::optional<Board::RedrawStep> PageSession::nextRedrawStep() {
     // Nothing of a redraw is kept once it has been painted: its list keeps the memory of one run
     // only while there are more to come.
     redrawn_.clear();
     if (!board_.redrawing() || board_.nextRedrawStep() == Board::RedrawStep::show)
         redrawn_ = DisplayList();
     if (!board_.redrawing())
-        return RedrawPart::none;
-    switch (board_.nextRedrawStep()) {
+        return std::nullopt;
+    const Board::RedrawStep step = board_.nextRedrawStep();
+    switch (step) {
     case Board::RedrawStep::begin:
         board_.redrawBegun();
         redrawn_.paintBoard(board_.redrawLabels());
-        return RedrawPart::begin;
+        break;
     case Board::RedrawStep::drawRun: {
         NoPause noPause;
         const LabelBoard::Repaint repaint = board_.redrawNextRun(redrawStream_, noPause);
         redrawn_.paintLabelChanges(board_.redrawLabels(), repaint);
-        return RedrawPart::run;
+        break;
     }
     case Board::RedrawStep::show:
         board_.redrawShown();
-        return RedrawPart::show;
+        break;
     }
-    return RedrawPart::none;
+    return step;
 }
 
-void PageSession::handleWaitingInput(const std::function<void(int)>& handle) {
+void PageSession::handleWaitingInput(const std::function<void(const std::string&)>& handle) {
     queue_.handleWaiting([this] { return board_.busy(); }, handle);
 }
 

@@ -6,6 +6,7 @@
 #include "display_list.h"
 #include "experiment/parameter_fields.h"
 #include "experiment/run_call.h"
+#include "experiment/run_states.h"
 #include "sound/run_sound.h"
 
 #include <chrono>
@@ -14,6 +15,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumorix {
@@ -25,8 +27,8 @@ using PageTime = std::chrono::duration<double, std::milli>;
 // and the input that waits while the board is busy. A press of Start makes the whole run at
 // once, the way the engine makes it on the desktop; the page then plays it back step by step,
 // each step as long as its pause, so that the run looks and lasts as it does there. When the
-// page comes to show the board at another pixel ratio, it is drawn afresh aside, a run at a
-// time, while the page keeps showing the old picture.
+// page comes to show the board at another pixel ratio, it is redrawn on a picture of its own, a
+// run at a time, while the page keeps showing the old picture.
 class PageSession {
 public:
     PageSession();
@@ -38,10 +40,14 @@ public:
     std::string fieldText(ParameterField field) const { return fields_.text(field); }
     const ParameterFields& fields() const { return fields_; }
     bool setFieldText(ParameterField field, std::string text);
+    // The holes covered and the which-path detector, for the next run: like the fields, written
+    // only while the board is idle.
+    const RunStates& runStates() const { return states_; }
+    bool setRunStates(const RunStates& states);
 
     bool busy() const { return board_.busy(); }
-    // Makes a run with the fields as they are and starts to play it at now. Refused while the
-    // board is busy.
+    // Makes a run with the fields and states as they are and starts to play it at now. Refused
+    // while the board is busy.
     bool start(PageTime now);
     bool running() const { return run_.has_value() && run_->shown < run_->segmentEnds.size(); }
 
@@ -74,24 +80,24 @@ public:
     bool clean();
 
     // The page would show the board at this pixel ratio now (see Board::showAt). Returns
-    // whether what the page has drawn aside, if anything, is to be dropped: a redraw begins,
+    // whether what the page has redrawn, if anything, is to be dropped: a redraw begins,
     // begins again, or is given up.
     bool showAt(double pixelRatio);
     double pixelRatio() const { return board_.pixelRatio(); }
     bool redrawing() const { return board_.redrawing(); }
-    // The next part of the redraw under way, for the page to paint aside: `begin` a blank
-    // picture at redrawPixelRatio() and paint the board as at start-up on it; paint a `run` on
-    // it; or `show` it, now complete, in place of the board. `none` when no redraw is under way.
-    enum class RedrawPart { none, begin, run, show };
-    RedrawPart nextRedrawPart();
+    // The next step of the redraw under way, carried out for the page to paint: `begin`
+    // a blank picture at redrawPixelRatio() and paint the board as at start-up on it; paint a
+    // run on it (`drawRun`); or `show` it, now complete, in place of the board. None when no
+    // redraw is under way.
+    std::optional<Board::RedrawStep> nextRedrawStep();
     double redrawPixelRatio() const { return board_.redrawPixelRatio(); }
-    // What to paint of the latest part of a redraw, or of a clean board, until the next.
+    // What to paint of the latest step of a redraw, or of a clean board, until the next.
     std::span<const float> boardPaint() const { return redrawn_.values(); }
 
-    // Input that the page holds, by its ticket: handed back when the board is idle, in order.
+    // Input that waits, as the page's text of it: handed back when the board is idle, in order.
     bool inputMustWait() const { return queue_.mustWait(board_.busy()); }
-    void holdInput(int ticket) { queue_.arrive(ticket, true); }
-    void handleWaitingInput(const std::function<void(int)>& handle);
+    void holdInput(std::string input) { queue_.arrive(std::move(input), true); }
+    void handleWaitingInput(const std::function<void(const std::string&)>& handle);
     void dropWaitingInput() { queue_.drop(); }
 
     // Keeps the calls of the runs from now on as the lines of a trace, for the page's test hook.
@@ -101,10 +107,12 @@ public:
 private:
     // A run made at Start, and how far it has been played.
     struct PlayedRun {
-        explicit PlayedRun(const ParameterFields& fields)
-            : fields(fields) {}
+        PlayedRun(const ParameterFields& fields, const RunStates& states)
+            : fields(fields)
+            , states(states) {}
 
         ParameterTexts fields;
+        RunStates states;
         RunSound sound;
         DisplayList drawing;
         std::vector<std::size_t> segmentEnds;          // where each step's drawing ends in drawing
@@ -120,13 +128,14 @@ private:
     void makeRun();
 
     ParameterTexts fields_;
+    RunStates states_;
     Board board_;
     RunCallStream stream_;       // the live runs, on the board's random sequence
     RunCallStream redrawStream_; // the runs made again, on the redraw's
     std::optional<PlayedRun> run_;
     DisplayList redrawn_;
     std::vector<float> sound_;
-    InputQueue<int> queue_;
+    InputQueue<std::string> queue_;
     std::string description_;
     bool tracing_ = false;
     std::string trace_;

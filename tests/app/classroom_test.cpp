@@ -84,7 +84,7 @@ TEST_F(ClassroomTest, EachZoomStepScalesTheControlsAndDrawsTheBoardAsARunAtThatZ
                     w.zoomIn();
             },
             size);
-        EXPECT_TRUE(window.surface() == reference) << "drawn anew at " << zoom;
+        EXPECT_TRUE(window.surface() == reference) << "redrawn at " << zoom;
     }
     press(window, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(window.zoom(), 2) << "200 % is the last step";
@@ -96,7 +96,7 @@ TEST_F(ClassroomTest, EachZoomStepScalesTheControlsAndDrawsTheBoardAsARunAtThatZ
     expectControlsScaledBy(1, QPoint());
 }
 
-TEST_F(ClassroomTest, AfterHeavyRunsAZoomStepDrawsTheBoardAnewWhileTheWindowGoesOnAnswering) {
+TEST_F(ClassroomTest, AfterHeavyRunsAZoomStepRedrawsTheBoardWhileTheWindowGoesOnAnswering) {
     window.setRedrawSlice(std::chrono::milliseconds(0)); // a break after every step
     const auto heavyRuns = [](InterferenceWindow& w) {
         for (const char* option : {"opdc100", "op0", "opDopad"})
@@ -109,7 +109,7 @@ TEST_F(ClassroomTest, AfterHeavyRunsAZoomStepDrawsTheBoardAnewWhileTheWindowGoes
     bool answered = false;
     bool oldPictureShown = false;
     QString fieldMeanwhile;
-    // A timer that fires as soon as the board is being drawn anew.
+    // A timer that fires as soon as the board is being redrawn.
     QTimer whileDrawing;
     QObject::connect(&whileDrawing, &QTimer::timeout, [&] {
         if (!window.isBoardBusy())
@@ -124,7 +124,7 @@ TEST_F(ClassroomTest, AfterHeavyRunsAZoomStepDrawsTheBoardAnewWhileTheWindowGoes
     press(window, Qt::Key_Plus, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(1000, 750); }));
     ASSERT_TRUE(waitForTheBoard(window));
-    EXPECT_TRUE(answered) << "the window went on answering while the board was drawn anew";
+    EXPECT_TRUE(answered) << "the window went on answering while the board was redrawn";
     EXPECT_TRUE(oldPictureShown) << "the old picture, never a half-drawn one";
     EXPECT_EQ(fieldMeanwhile, "0") << "a click meanwhile waited for the board";
     EXPECT_TRUE(window.surface() == drawnFromTheStartAt([](InterferenceWindow& w) { w.zoomIn(); },

@@ -38,7 +38,7 @@ protected:
     }
     void select(const QString& option) { control<QRadioButton>(option)->click(); }
     void start() { QTest::mouseClick(control<QPushButton>("cmdStart"), Qt::LeftButton); }
-    // Until the board is idle: drawn anew at a new size, and the input that waited handled.
+    // Until the board is idle: redrawn at a new size, and the input that waited handled.
     [[nodiscard]] static bool waitForTheBoard(const InterferenceWindow& shown) {
         return QTest::qWaitFor([&shown] { return !shown.isBoardBusy(); });
     }

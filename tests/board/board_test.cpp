@@ -28,19 +28,21 @@ public:
 const ParameterTexts runs[] = {
     {"200", "15", "2", "2", "1"},
     {"150", "40", "0.5", "1", "1"},
-    {"200", "Odchylka", "2", "0", "1"}, // fails part way, and again when drawn afresh
+    {"200", "Odchylka", "2", "0", "1"}, // fails part way, and again when redrawn
     {"100", "5", "0.3", "2", "20"},
 };
+// Hole A covered in the second, the which-path detector on in the last.
+const RunStates runStates[] = {{}, {true, false, false}, {}, {false, false, true}};
 
 // Carries out the redraw under way, as a front end does, on a canvas of its own.
-void carryOutRedraw(Board& board, Trace& aside) {
+void carryOutRedraw(Board& board, Trace& redrawn) {
     while (board.redrawing()) {
         switch (board.nextRedrawStep()) {
         case Board::RedrawStep::begin:
             board.redrawBegun();
             break;
         case Board::RedrawStep::drawRun:
-            board.redrawNextRun(aside.stream, aside);
+            board.redrawNextRun(redrawn.stream, redrawn);
             break;
         case Board::RedrawStep::show:
             board.redrawShown();
@@ -57,9 +59,9 @@ struct DrawnBoard {
                             before);
         board.clean(before.stream.state());
         live.stream.restore(before.stream.state());
-        for (const ParameterTexts& fields : runs) {
-            board.runBegins(fields);
-            (void)runExperiment(live.stream, fields, board.labels(), live);
+        for (std::size_t run = 0; run < std::size(runs); ++run) {
+            board.runBegins(runs[run], runStates[run]);
+            (void)runExperiment(live.stream, runs[run], board.labels(), live, runStates[run]);
             board.runEnds();
         }
     }
@@ -68,17 +70,17 @@ struct DrawnBoard {
     Trace live{board.random()};
 };
 
-TEST(Board, DrawnAfreshRunByRunItMakesTheCallsOfTheLiveRunsAndLeavesTheLiveStateAlone) {
+TEST(Board, RedrawnRunByRunItMakesTheCallsOfTheLiveRunsAndLeavesTheLiveStateAlone) {
     DrawnBoard drawn;
     RandomSequence randomAfterLive = drawn.board.random();
 
     drawn.board.showAt(2);
     EXPECT_TRUE(drawn.board.busy());
-    Trace aside(drawn.board.redrawRandom());
-    carryOutRedraw(drawn.board, aside);
-    EXPECT_EQ(aside.lines, drawn.live.lines) << "the same calls, without the pauses";
-    EXPECT_EQ(aside.breaks, drawn.live.breaks) << "a break the front end may take at every step";
-    EXPECT_EQ(aside.stream.state(), drawn.live.stream.state());
+    Trace redrawn(drawn.board.redrawRandom());
+    carryOutRedraw(drawn.board, redrawn);
+    EXPECT_EQ(redrawn.lines, drawn.live.lines) << "the same calls, without the pauses";
+    EXPECT_EQ(redrawn.breaks, drawn.live.breaks) << "a break the front end may take at every step";
+    EXPECT_EQ(redrawn.stream.state(), drawn.live.stream.state());
     EXPECT_EQ(drawn.board.pixelRatio(), 2);
     EXPECT_FALSE(drawn.board.busy());
     EXPECT_EQ(drawn.board.random().next(), randomAfterLive.next())
@@ -101,8 +103,8 @@ TEST(Board, EachChangeOfRatioRedrawsOnceAndAChangeDuringARedrawBeginsItAgain) {
     board.showAt(2);
     board.showAt(2);
     board.redrawBegun();
-    Trace aside(board.redrawRandom());
-    board.redrawNextRun(aside.stream, aside);
+    Trace redrawn(board.redrawRandom());
+    board.redrawNextRun(redrawn.stream, redrawn);
     board.showAt(1.5);
     EXPECT_EQ(board.redrawPixelRatio(), 1.5);
     EXPECT_EQ(board.nextRedrawStep(), Board::RedrawStep::begin) << "from a blank picture again";
@@ -118,7 +120,7 @@ TEST(Board, EachChangeOfRatioRedrawsOnceAndAChangeDuringARedrawBeginsItAgain) {
     changing.board = &board;
     board.showAt(2);
     board.redrawBegun();
-    board.redrawNextRun(aside.stream, changing);
+    board.redrawNextRun(redrawn.stream, changing);
     EXPECT_EQ(board.redrawPixelRatio(), 1.75);
     EXPECT_EQ(board.nextRedrawStep(), Board::RedrawStep::begin);
     Trace again(board.redrawRandom());
@@ -142,8 +144,8 @@ TEST(Board, AChangeOfRatioDuringARunIsDrawnWhenTheRunEnds) {
     board.runEnds();
     EXPECT_TRUE(board.busy());
     EXPECT_EQ(board.redrawPixelRatio(), 1.25) << "one redraw, at the latest ratio";
-    Trace aside(board.redrawRandom());
-    carryOutRedraw(board, aside);
+    Trace redrawn(board.redrawRandom());
+    carryOutRedraw(board, redrawn);
 
     board.runBegins(runs[1]);
     board.showAt(2);

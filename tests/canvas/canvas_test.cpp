@@ -13,7 +13,6 @@ protected:
 };
 
 TEST_F(CanvasTest, StartsAsTheWindowDoes) {
-    EXPECT_EQ(canvas.state().scale, CanvasScale::layoutUnits);
     EXPECT_EQ(canvas.state().drawWidth, 1);
     EXPECT_EQ(canvas.state().fillStyle, FillStyle::transparent);
     EXPECT_EQ(canvas.state().fillColour, colours::foreground);
@@ -24,8 +23,7 @@ TEST_F(CanvasTest, StateCallsChangeTheStateAndAreRecorded) {
     canvas.setDrawWidth(2);
     canvas.setFillSolid();
     canvas.setFillColour(colours::marker);
-    EXPECT_EQ(canvas.state(),
-              (CanvasState{CanvasScale::pixels, 2, FillStyle::solid, colours::marker}));
+    EXPECT_EQ(canvas.state(), (CanvasState{2, FillStyle::solid, colours::marker}));
     ASSERT_EQ(canvas.calls().size(), 4u);
     EXPECT_EQ(canvas.callAt<SetDrawWidth>(1).width, 2);
     EXPECT_EQ(canvas.callAt<SetFillColour>(3).colour, colours::marker);

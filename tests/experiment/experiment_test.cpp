@@ -57,7 +57,7 @@ TEST(Experiment, EveryStepEndsWithItsAxisLineAndAPauseSetByTheSlowdown) {
 TEST(Experiment, CanvasStateCarriesIntoTheNextRun) {
     Program program;
     program.run(startUpFields());
-    const CanvasState afterRun{CanvasScale::pixels, 1, FillStyle::solid, colours::marker};
+    const CanvasState afterRun{1, FillStyle::solid, colours::marker};
     EXPECT_EQ(program.recorder.canvasState(), afterRun);
 
     program.recorder.clear();
@@ -163,6 +163,19 @@ TEST(Experiment, ADetectorOnTheWallDividesByZeroLevelWithAHole) {
     const auto script = program.recorder.script();
     EXPECT_EQ(script.at(script.size() - 2), "pause 30000");
     EXPECT_EQ(script.back(), "setDrawWidth 2");
+}
+
+TEST(Experiment, ARunOnAStreamReportsAnyExceptionAsAFatalErrorThatEndsItsTrace) {
+    RandomSequence random;
+    std::size_t calls = 0;
+    RunCallStream stream(random, [&calls](const RunCall&) {
+        if (++calls == 100)
+            throw std::bad_alloc();
+    });
+    const std::optional<FatalError> failure = stream.run(impactMode);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(toText(*failure), "fatal 7 Nedostatek paměti");
+    EXPECT_EQ(calls, 100u) << "the run went no further";
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "plotted_steps.h"
 #include "scene_fixture.h"
 
 #include <gtest/gtest.h>
@@ -66,17 +67,47 @@ INSTANTIATE_TEST_SUITE_P(
                     ScalingCase{"blankedModeMatchesNothing", " 0", 285, 3824.0179, 3824.0179}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(IntensityModel, CalibrationTable) {
-    const char* offsets[] = {"40", "15", "10", "5", "0"};
-    const std::pair<const char*, std::array<double, 5>> rows[] = {
-        {"200", {4.2, 3.9, 3, 2.45, 2.3}},
-        {"150", {2.5, 2.2, 2, 1.4, 1.25}},
-        {"100", {1.1, 1.15, 1.28, 0.75, 0.57}},
+// On the axis both paths are alike and the raw intensity is 10000, so a light bar there shows its
+// geometry's calibration factor undisguised: 10000 × factor × 2 / (offset² + 0.008 × distance²);
+// and the hole-A marker stands its distance's marker scale / (offset² + 0.008 × distance²) left
+// of the axis.
+TEST(IntensityModel, CalibratedLightBarsAndMarkersOnTheAxis) {
+    const struct {
+        const char* distance;
+        const char* offset;
+        double bar;
+        double markerA;
+    } geometries[] = {
+        {"200", "40", 43.75, 589.5833},    {"200", "15", 143.1193, 563.3028},
+        {"200", "10", 142.8571, 552.381},  {"200", "5", 142.029, 542.029},
+        {"200", "0", 143.75, 537.5},       {"150", "40", 28.0899, 592.9775},
+        {"150", "15", 108.642, 569.1358},  {"150", "10", 142.8571, 555.3571},
+        {"150", "5", 136.5854, 539.0244},  {"150", "0", 138.8889, 530.5556},
+        {"100", "40", 13.0952, 595.8333},  {"100", "15", 75.4098, 577.0492},
+        {"100", "10", 142.2222, 561.1111}, {"100", "5", 142.8571, 533.3333},
+        {"100", "0", 142.5, 512.5},
     };
-    for (const auto& [distance, factors] : rows) {
-        for (std::size_t column = 0; column < 5; ++column) {
-            EXPECT_EQ(calibrationFactor(distance, offsets[column]), factors[column])
-                << distance << " / " << offsets[column];
+    for (const auto& geometry : geometries) {
+        SCOPED_TRACE(testing::Message() << geometry.distance << " / " << geometry.offset);
+        const PlottedStep onAxis =
+            plottedRun(ParameterTexts(geometry.distance, geometry.offset, "2", "0", "1"),
+                       RandomSequence())
+                .at(199);
+        EXPECT_NEAR(onAxis.bar.value(), geometry.bar, 1e-4);
+        ASSERT_EQ(onAxis.markers.size(), 3u);
+        EXPECT_NEAR(onAxis.markers[0], geometry.markerA, 2e-4); // in single precision
+    }
+}
+
+// An option without its calibration would plot its light pattern raw, bars up to 10000 pixels
+// long, and one without its marker scale would trace no envelopes. Calibrated, no bar is longer
+// than 187 pixels.
+TEST(IntensityModel, EveryGeometryTheControlsOfferIsCalibrated) {
+    for (const ParameterTexts& geometry : everyGeometry("0")) {
+        SCOPED_TRACE(geometryText(geometry));
+        for (const PlottedStep& step : plottedRun(geometry, RandomSequence())) {
+            ASSERT_LE(step.bar.value(), 187.1);
+            ASSERT_EQ(step.markers.size(), 3u);
         }
     }
 }

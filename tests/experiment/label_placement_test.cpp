@@ -11,9 +11,9 @@ namespace {
 
 // The scene labels as a window keeps them, at their latest place. Both pattern captions start
 // visible, so that hiding one is seen.
-class LabelBoard final : public SceneLabels {
+class PlacedLabels final : public SceneLabels {
 public:
-    LabelBoard() {
+    PlacedLabels() {
         labels_[SceneLabel::labInterObr].visible = true;
         labels_[SceneLabel::labPravde].visible = true;
     }
@@ -38,14 +38,14 @@ private:
     std::map<SceneLabel, Label> labels_;
 };
 
-LabelBoard placedFor(ParameterTexts fields, LabelBoard board = {}) {
+PlacedLabels placedFor(ParameterTexts fields, PlacedLabels labels = {}) {
     SceneFixture fixture(std::move(fields));
-    placeLabels(fixture.canvas, board, fixture.fields, fixture.scene);
-    return board;
+    placeLabels(fixture.canvas, labels, fixture.fields, fixture.scene);
+    return labels;
 }
 
-void expectAt(const LabelBoard& board, SceneLabel label, float left, float top) {
-    const LabelBoard::Label placed = board.at(label);
+void expectAt(const PlacedLabels& labels, SceneLabel label, float left, float top) {
+    const PlacedLabels::Label placed = labels.at(label);
     EXPECT_TRUE(placed.visible) << objectName(label);
     EXPECT_EQ(placed.left, left) << objectName(label);
     EXPECT_EQ(placed.top, top) << objectName(label);
@@ -64,30 +64,30 @@ TEST(LabelPlacement, HoleLabelsFollowTheOffset) {
          {std::tuple{"0", 265.0f, 320.0f}, std::tuple{"5", 260.0f, 325.0f},
           std::tuple{"10", 255.0f, 330.0f}, std::tuple{"15", 250.0f, 335.0f},
           std::tuple{"40", 225.0f, 360.0f}}) {
-        const LabelBoard board = placedFor(ParameterTexts("150", offset, "2", "0", "1"));
-        expectAt(board, SceneLabel::labA, 220, topA);
-        expectAt(board, SceneLabel::labB, 220, topB);
+        const PlacedLabels labels = placedFor(ParameterTexts("150", offset, "2", "0", "1"));
+        expectAt(labels, SceneLabel::labA, 220, topA);
+        expectAt(labels, SceneLabel::labB, 220, topB);
     }
 }
 
 TEST(LabelPlacement, PatternCaptionComparesTheModeAsANumber) {
     for (const char* photon : {"1", "01", "1.0", " 1", "+1"}) {
-        const LabelBoard board = placedFor(ParameterTexts("200", "15", "2", photon, "1"));
-        expectAt(board, SceneLabel::labPravde, 620, 60);
-        EXPECT_FALSE(board.at(SceneLabel::labInterObr).visible) << "mode \"" << photon << '"';
+        const PlacedLabels labels = placedFor(ParameterTexts("200", "15", "2", photon, "1"));
+        expectAt(labels, SceneLabel::labPravde, 620, 60);
+        EXPECT_FALSE(labels.at(SceneLabel::labInterObr).visible) << "mode \"" << photon << '"';
     }
     for (const char* other : {"0", "2", "3", "-1"}) {
-        const LabelBoard board = placedFor(ParameterTexts("200", "15", "2", other, "1"));
-        expectAt(board, SceneLabel::labInterObr, 620, 60);
-        EXPECT_FALSE(board.at(SceneLabel::labPravde).visible) << "mode \"" << other << '"';
+        const PlacedLabels labels = placedFor(ParameterTexts("200", "15", "2", other, "1"));
+        expectAt(labels, SceneLabel::labInterObr, 620, 60);
+        EXPECT_FALSE(labels.at(SceneLabel::labPravde).visible) << "mode \"" << other << '"';
     }
 }
 
 TEST(LabelPlacement, ALightRunAfterAPhotonRunSwitchesTheCaptionBack) {
-    LabelBoard board = placedFor(ParameterTexts("200", "15", "2", "1", "1"));
-    board = placedFor(startUpFields(), board);
-    EXPECT_FALSE(board.at(SceneLabel::labPravde).visible);
-    expectAt(board, SceneLabel::labInterObr, 620, 60);
+    PlacedLabels labels = placedFor(ParameterTexts("200", "15", "2", "1", "1"));
+    labels = placedFor(startUpFields(), labels);
+    EXPECT_FALSE(labels.at(SceneLabel::labPravde).visible);
+    expectAt(labels, SceneLabel::labInterObr, 620, 60);
 }
 
 TEST(LabelPlacement, AxisFirstThenEachLabelShownBeforeItMovesAndHiddenBeforeTheOtherShows) {

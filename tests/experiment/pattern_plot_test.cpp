@@ -6,13 +6,14 @@ namespace lumorix {
 namespace {
 
 // One whole scan step's plotting at the given scan row, as the run does it.
-struct PlottedStep : SceneFixture {
-    PlottedStep(ParameterTexts texts, int scanY)
+struct PlottedRow : SceneFixture {
+    PlottedRow(ParameterTexts texts, int scanY)
         : SceneFixture(std::move(texts)) {
         const double raw = formPhasors(canvas, scene, scanPointAt(500 - scanY));
         envelopes = envelopesAt(scene, scanY);
         canvas.clearCalls();
-        plotPattern(canvas, fields, scanY, scaleForDisplayMode(fields, raw, envelopes), envelopes);
+        plotPattern(canvas, fields, scene, scanY, scaleForDisplayMode(fields, raw, envelopes),
+                    envelopes);
     }
 
     std::vector<DrawCircle> impactDots() const {
@@ -62,7 +63,7 @@ TEST(PatternPlot, BarsThenMarkersThenTheAxis) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "mode " << row.mode << ", row " << row.scanY);
-        PlottedStep step(ParameterTexts("200", "15", "2", row.mode, "1"), row.scanY);
+        PlottedRow step(ParameterTexts("200", "15", "2", row.mode, "1"), row.scanY);
         const DrawLine& bar = step.canvas.callAt<DrawLine>(0);
         EXPECT_EQ(bar.x1, 600.0f);
         EXPECT_NEAR(bar.x2, row.barEnd, 1e-4);
@@ -75,7 +76,7 @@ TEST(PatternPlot, BarsThenMarkersThenTheAxis) {
 }
 
 TEST(PatternPlot, ImpactModeSpraysOneDotPerWholeUnit) {
-    PlottedStep step(ParameterTexts("200", "15", "2", "2", "1"), 285);
+    PlottedRow step(ParameterTexts("200", "15", "2", "2", "1"), 285);
     const auto script = lines(step.canvas.calls());
     EXPECT_EQ(std::vector<std::string>(script.begin(), script.begin() + 3),
               (std::vector<std::string>{"setDrawWidth 1", "drawLine 620 285 720 285",
@@ -98,15 +99,15 @@ TEST(PatternPlot, ImpactModeSpraysOneDotPerWholeUnit) {
 }
 
 TEST(PatternPlot, ImpactDotCountsFollowTheImpactIntensity) {
-    EXPECT_EQ(PlottedStep(ParameterTexts("200", "15", "2", "2", "1"), 300).impactDots().size(),
+    EXPECT_EQ(PlottedRow(ParameterTexts("200", "15", "2", "2", "1"), 300).impactDots().size(),
               143u);
     // The first drawing step's impact intensity is 0.3159: a band and no dot.
-    PlottedStep dark(ParameterTexts("200", "15", "2", "2", "1"), 480);
+    PlottedRow dark(ParameterTexts("200", "15", "2", "2", "1"), 480);
     EXPECT_TRUE(dark.impactDots().empty());
     EXPECT_EQ(dark.canvas.callAt<DrawLine>(1), (DrawLine{620, 480, 720, 480, std::nullopt}));
     // The brightest row of any geometry: 0.025 × 10000 × 3.9 = 975 units, less the rounding of
     // the arrows' sum.
-    const auto brightest = PlottedStep(ParameterTexts("100", "0", "2", "2", "1"), 300).impactDots();
+    const auto brightest = PlottedRow(ParameterTexts("100", "0", "2", "2", "1"), 300).impactDots();
     EXPECT_GE(brightest.size(), 974u);
     EXPECT_LE(brightest.size(), 975u);
 }
@@ -115,7 +116,8 @@ TEST(PatternPlot, AnImpactIntensityOfExactlyThreeDrawsThreeDots) {
     const ParameterTexts impact("200", "15", "2", "2", "1");
     const auto dotsFor = [&](double intensity) {
         SceneFixture fixture(impact);
-        plotPattern(fixture.canvas, fixture.fields, 285, intensity, Envelopes{320, 1220, 1});
+        plotPattern(fixture.canvas, fixture.fields, fixture.scene, 285, intensity,
+                    Envelopes{320, 1220, 1, 1});
         return fixture.canvas.count<NextRandom>();
     };
     const double three = 3 / 3.9;
@@ -128,7 +130,7 @@ TEST(PatternPlot, AnImpactIntensityOfExactlyThreeDrawsThreeDots) {
 }
 
 TEST(PatternPlot, ADistanceOutsideTheMarkerTableDrawsNoMarkers) {
-    PlottedStep step(ParameterTexts("250", "15", "2", "2", "1"), 300);
+    PlottedRow step(ParameterTexts("250", "15", "2", "2", "1"), 300);
     const auto script = lines(step.canvas.calls());
     EXPECT_EQ(script.back(), "drawLine 600 100 600 500");
     EXPECT_EQ(script.at(script.size() - 2), "setDrawWidth 1");
@@ -139,8 +141,8 @@ TEST(PatternPlot, MoreDotsThanOneRowCanTakeIsAnOverflow) {
     const ParameterTexts impact("200", "15", "2", "2", "1");
     const auto plotImpacts = [&](double impactIntensity) {
         SceneFixture fixture(impact);
-        plotPattern(fixture.canvas, fixture.fields, 285, impactIntensity / 3.9,
-                    Envelopes{320, 1220, 1});
+        plotPattern(fixture.canvas, fixture.fields, fixture.scene, 285, impactIntensity / 3.9,
+                    Envelopes{320, 1220, 1, 1});
         return fixture.canvas.count<NextRandom>();
     };
     EXPECT_EQ(plotImpacts(32767.5), 32767u);

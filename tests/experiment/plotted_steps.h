@@ -1,5 +1,6 @@
 #pragma once
 
+#include "design/window_design.h"
 #include "experiment/apparatus.h"
 #include "experiment/run_recorder.h"
 
@@ -12,8 +13,10 @@ namespace lumorix {
 // What one scan step of a recorded run put beside the pattern axis, read from its calls.
 struct PlottedStep {
     std::optional<double> bar;       // the bar's length, in light and photon mode
+    std::optional<Colour> outline;   // the colour of the mark drawn at its end in its place
     int impactDots = 0;              // white dots drawn, in impact mode
     std::vector<float> dotRandoms{}; // the random numbers the dots took, in order
+    std::vector<float> markers{};    // where the envelope markers stand: hole A, hole B, sum
     double pauseCount = 0;
 };
 
@@ -25,9 +28,17 @@ inline std::vector<PlottedStep> plottedSteps(const std::vector<RunCall>& calls) 
         if (const auto* line = std::get_if<DrawLine>(&call)) {
             if (line->x1 == Apparatus::screenX && line->y1 == line->y2 && !line->colour)
                 step.bar = double(line->x2) - double(line->x1);
+            if (line->x1 >= Apparatus::screenX - 2 && line->y1 == line->y2 && line->colour) {
+                step.bar = (double(line->x1) + double(line->x2)) / 2 - Apparatus::screenX;
+                step.outline = line->colour;
+            }
         } else if (const auto* circle = std::get_if<DrawCircle>(&call)) {
-            if (circle->colour == colours::white && circle->radius == 1)
+            if (circle->radius != 1)
+                continue;
+            if (circle->colour == colours::white)
                 ++step.impactDots;
+            else
+                step.markers.push_back(circle->x);
         } else if (const auto* random = std::get_if<NextRandom>(&call)) {
             step.dotRandoms.push_back(random->value);
         } else if (const auto* pause = std::get_if<PauseFor>(&call)) {
@@ -39,12 +50,25 @@ inline std::vector<PlottedStep> plottedSteps(const std::vector<RunCall>& calls) 
     return steps;
 }
 
-// Every geometry the controls offer, 3 distances × 5 offsets × 4 frequencies, in one display mode.
+// The texts that the options of the field's frame write, top of the frame down.
+inline std::vector<std::string> optionTexts(ParameterField field) {
+    std::vector<std::string> texts;
+    for (const FrameDesign& frame : frameDesigns()) {
+        if (frame.field == field) {
+            for (const OptionDesign& option : frame.options)
+                texts.emplace_back(option.text);
+        }
+    }
+    return texts;
+}
+
+// Every geometry the controls offer, each detector distance with each hole offset and each
+// frequency, in one display mode.
 inline std::vector<ParameterTexts> everyGeometry(const char* mode) {
     std::vector<ParameterTexts> geometries;
-    for (const char* distance : {"200", "150", "100"})
-        for (const char* offset : {"40", "15", "10", "5", "0"})
-            for (const char* frequency : {"2", "0.5", "0.3", "0.1"})
+    for (const std::string& distance : optionTexts(ParameterField::nVzdalenost))
+        for (const std::string& offset : optionTexts(ParameterField::nOdchylka))
+            for (const std::string& frequency : optionTexts(ParameterField::nKmitocet))
                 geometries.emplace_back(distance, offset, frequency, mode, "1");
     return geometries;
 }
@@ -57,10 +81,11 @@ inline std::string geometryText(const ParameterFields& fields) {
     return text;
 }
 
-// The steps of one run made with the fields from the random sequence's present state.
-inline std::vector<PlottedStep> plottedRun(const ParameterFields& fields, RandomSequence random) {
+// The steps of one run made with the fields and states from the random sequence's present state.
+inline std::vector<PlottedStep> plottedRun(const ParameterFields& fields, RandomSequence random,
+                                           const RunStates& states = {}) {
     RunRecorder recorder(random);
-    recorder.run(fields);
+    recorder.run(fields, states);
     return plottedSteps(recorder.calls());
 }
 

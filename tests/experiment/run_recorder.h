@@ -20,8 +20,8 @@ public:
     explicit RunRecorder(RandomSequence& random)
         : stream_(random, [this](const RunCall& call) { calls_.push_back(call); }) {}
 
-    std::optional<FatalError> run(const ParameterFields& fields) {
-        return runExperiment(stream_, fields, stream_, stream_);
+    std::optional<FatalError> run(const ParameterFields& fields, const RunStates& states = {}) {
+        return runExperiment(stream_, fields, stream_, stream_, states);
     }
     // The canvas, labels and pause that record, for single sections of a run.
     RunCallStream& stream() { return stream_; }

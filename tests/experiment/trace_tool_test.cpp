@@ -1,3 +1,5 @@
+#include "design/pattern_data.h"
+
 #include <array>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -87,12 +89,36 @@ TEST(TraceTool, TextsReachTheFieldsVerbatim) {
     EXPECT_EQ(countOf(output.lines, "left labDetektor 450"), 1u);
 }
 
+TEST(TraceTool, TheHolesCoveredAndTheDetectorAreOptionsAndCsvPrintsTheDataAsSaved) {
+    const Output coveredA = trace("--cover A --which-path 200 15 2 0 1");
+    ASSERT_EQ(coveredA.status, 0);
+    EXPECT_EQ(countOf(coveredA.lines, "drawCircle 250 285 3"), 1u) << "hole A plugged";
+    EXPECT_EQ(countOf(coveredA.lines, "drawCircle 250 315 4 0x0080FF"), 1u) << "hole B ringed";
+    EXPECT_EQ(countOf(coveredA.lines, "drawCircle 250 285 2 0xC0C0C0"), 0u) << "A stays closed";
+    const Output dark = trace("--cover A --which-path 200 15 2 1 1 --cover B");
+    EXPECT_EQ(countOf(dark.lines, "drawLine 598 300 602 300 0x808080"), 1u) << "no light at all";
+
+    const Output csv = trace("--csv --cover B 200 15 2 2 1");
+    ASSERT_EQ(csv.status, 0);
+    std::string bytes;
+    for (const std::string& line : csv.lines)
+        bytes += line + '\n';
+    EXPECT_EQ(bytes, lumorix::patternDataCsv(lumorix::ParameterTexts("200", "15", "2", "2", "1"),
+                                             {false, true, false}));
+    const Output failing = trace("--csv 200 15 2 0 Spomaleni");
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_EQ(failing.lines, std::vector<std::string>{"fatal 13 Neshoda typů"});
+}
+
 TEST(TraceTool, WrongArgumentsPrintUsage) {
     EXPECT_EQ(trace("").status, 2);
     EXPECT_EQ(trace("200 15 2 0").status, 2);
     EXPECT_EQ(trace("200 15 2 0 1 2 3").status, 2);
     EXPECT_EQ(trace("200 15 2 0 1 zero").status, 2);
     EXPECT_EQ(trace("200 15 2 0 1 0").status, 2);
+    EXPECT_EQ(trace("--cover C 200 15 2 0 1").status, 2);
+    EXPECT_EQ(trace("200 15 2 0 1 --cover").status, 2);
+    EXPECT_EQ(trace("--csv 200 15 2 0 1 2").status, 2) << "the data of one run";
     EXPECT_TRUE(trace("200 15 2 0").lines.empty());
 }
 

@@ -1,3 +1,4 @@
+#include "core/conversions.h"
 #include "experiment/pace.h"
 #include "experiment/plotted_steps.h"
 #include "sound/run_sound.h"
@@ -58,6 +59,28 @@ TEST(RunSound, TheToneFollowsTheBarsTheRunDraws) {
     }
 }
 
+// With the which-path detector on the tone follows the outline that the run draws, without
+// fringes; a point sounds as loud as that run on its row; no light is silent.
+TEST(RunSound, APointSoundsAsLoudAsARunOfTheSameSettingsAndStatesOnItsRow) {
+    const ParameterTexts light("200", "15", "2", "0", "1");
+    const RunStates apart{false, false, true};
+    const std::vector<PlottedStep> outline = plottedRun(light, RandomSequence(), apart);
+    const double brightest =
+        *std::ranges::max(outline, {}, [](auto& step) { return *step.bar; }).bar;
+    for (int row = 101; row <= 499; ++row)
+        ASSERT_NEAR(rowLoudness(light, apart, row), *outline[499 - row].bar / brightest, 1e-5)
+            << row;
+    EXPECT_EQ(rowLoudness(light, {}, 100), 0) << "off the scan";
+    EXPECT_EQ(rowLoudness(light, {true, true, false}, 300), 0) << "no light";
+
+    // Impact mode clicks: as loud as the row's share of the most clicks in a row.
+    const ParameterTexts impact("200", "15", "2", "2", "1");
+    const std::vector<PlottedStep> dots = plottedRun(impact, RandomSequence());
+    const int most = std::ranges::max(dots, {}, &PlottedStep::impactDots).impactDots;
+    for (const int row : {300, 285, 480})
+        EXPECT_FLOAT_EQ(rowLoudness(impact, {}, row), float(dots[499 - row].impactDots) / most);
+}
+
 TEST(RunSound, ImpactModeClicksOncePerDotWhenItsRandomNumberSays) {
     // The program's one sequence, carried from run to run; the sound takes a copy of it.
     RandomSequence random;
@@ -92,6 +115,19 @@ TEST(RunSound, PitchRisesWithTheFrequencyFrom200To800Hz) {
     EXPECT_EQ(
         soundOfRun(ParameterTexts("200", "15", "0.3", "1", "1"), RandomSequence()).toneFrequency,
         toneFrequency(0.3));
+}
+
+// A frequency beyond the tone range would sound like the range's nearer end, as its neighbour
+// does; the lowest and the highest the controls offer span the whole range of pitch.
+TEST(RunSound, EveryFrequencyTheControlsOfferHasAPitchOfItsOwn) {
+    std::vector<double> offered;
+    for (const std::string& text : optionTexts(ParameterField::nKmitocet)) {
+        offered.push_back(textToNumber(text));
+        EXPECT_GE(offered.back(), toneRange.lowest) << text;
+        EXPECT_LE(offered.back(), toneRange.highest) << text;
+    }
+    EXPECT_DOUBLE_EQ(toneFrequency(*std::ranges::min_element(offered)), 200);
+    EXPECT_DOUBLE_EQ(toneFrequency(*std::ranges::max_element(offered)), 800);
 }
 
 } // namespace

@@ -40,9 +40,9 @@ PATTERN_CAPTIONS = {
     "opSvětlo": {(620, 60, 97, 33): ["Interferenční", "obrazec světla"]},
 }
 
-# Records every text painted on a canvas from now on: where it starts and ends and its baseline,
-# in the canvas's own units (the board's are client-area pixels), as the engine's own
-# metrics set it, condensed to the width asked when one is.
+# Records every text painted on a canvas from now on: where it starts and ends, where its ink
+# does, and its baseline, in the canvas's own units (the board's are client-area pixels), as the
+# engine's own metrics set it, condensed to the width asked when one is.
 RECORD_TEXT = """
     window.paintedText = [];
     if (window.recordingText)
@@ -52,9 +52,11 @@ RECORD_TEXT = """
     CanvasRenderingContext2D.prototype.fillText = function (text, x, y, maxWidth) {
         const metrics = this.measureText(text);
         const width = arguments.length > 3 ? Math.min(metrics.width, maxWidth) : metrics.width;
+        const condensed = width / metrics.width;
         const left = this.textAlign === "center" ? x - width / 2 : x;
-        window.paintedText.push({text, left, right: left + width,
-                                   baseline: y});
+        window.paintedText.push({text, left, right: left + width, baseline: y,
+                                 inkLeft: left - metrics.actualBoundingBoxLeft * condensed,
+                                 inkRight: left + metrics.actualBoundingBoxRight * condensed});
         return fillText.apply(this, arguments);
     };
 """
@@ -140,8 +142,9 @@ class EngineChecks:
                         self.assertLessEqual(overrun, 1, f"the caption {text} is clipped")
 
     def check_painted_labels(self, expected):
-        """Every label shows the lines the desktop sets, each whole within its box (±1 px); a
-        line that the box cannot hold, below it, is missing from it."""
+        """Every label shows the lines the desktop sets, each whole within its box (±1 px) and its
+        ink within the box, where nothing is cut; a line that the box cannot hold, below it, is
+        missing from it."""
         wanted = sum(len(lines) for lines in expected.values())
         self.browser.wait_for(f"window.paintedText.length >= {wanted}")
         self.browser.wait_until_idle()  # the redraw under way, to its last run's labels
@@ -155,6 +158,8 @@ class EngineChecks:
                     shown[(left, top, width, height)].append(line["text"])
                     self.assertGreaterEqual(line["left"], left - 1, line["text"])
                     self.assertLessEqual(line["right"], left + width + 1, line["text"])
+                    self.assertGreaterEqual(line["inkLeft"], left - 0.01, line["text"])
+                    self.assertLessEqual(line["inkRight"], left + width + 0.01, line["text"])
         for box, lines in expected.items():
             self.assertEqual(shown[box][-len(lines):], lines, f"the label at {box}")
 

@@ -54,7 +54,7 @@ class PageDriver:
         self.wait_for("!window.lumorixTestHook.running()", timeout)
 
     def wait_until_idle(self, timeout=120):
-        """Until no run plays and the board is not being drawn afresh."""
+        """Until no run plays and the board is not being redrawn."""
         self.wait_for("!window.lumorixTestHook.busy()", timeout)
 
     def board_png(self, path):

@@ -1,7 +1,7 @@
 """The page as one file: small enough to open at once on a school's slow network, its size
 printed as the build makes it, and the same bytes from the same sources."""
 
-import os
+import json
 import pathlib
 import sys
 import time
@@ -23,9 +23,11 @@ class PageFileTest(unittest.TestCase):
 
     def test_the_fonts_and_the_module_come_out_the_same_whenever_they_are_made(self):
         wasm = (BUILD / "src/web/lumorix_module.wasm").read_bytes()
-        made = [make_page.font_faces(FONT_DIR), make_page.packed_module(wasm)]
+        faces = json.loads((BUILD / "src/web/design_style.json").read_text())["faces"]
+        made = [make_page.font_faces(FONT_DIR, faces), make_page.packed_module(wasm)]
         time.sleep(1.1)  # what carries the time of day carries another second now
-        self.assertEqual([make_page.font_faces(FONT_DIR), make_page.packed_module(wasm)], made)
+        self.assertEqual([make_page.font_faces(FONT_DIR, faces), make_page.packed_module(wasm)],
+                         made)
 
 
 if __name__ == "__main__":

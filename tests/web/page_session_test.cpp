@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,16 +44,16 @@ struct Page {
             now = *progress.nextStep;
         return now;
     }
-    // The picture that the redraw under way paints aside, part by part, until it is shown.
+    // The picture that the redraw under way paints, part by part, until it is shown.
     std::vector<float> redraw() {
-        std::vector<float> aside;
+        std::vector<float> redrawn;
         for (;;) {
-            const PageSession::RedrawPart part = session.nextRedrawPart();
-            if (part == PageSession::RedrawPart::begin)
-                aside.clear();
-            if (part == PageSession::RedrawPart::show || part == PageSession::RedrawPart::none)
-                return aside;
-            aside.insert(aside.end(), session.boardPaint().begin(), session.boardPaint().end());
+            const std::optional<Board::RedrawStep> step = session.nextRedrawStep();
+            if (step == Board::RedrawStep::begin)
+                redrawn.clear();
+            if (!step || step == Board::RedrawStep::show)
+                return redrawn;
+            redrawn.insert(redrawn.end(), session.boardPaint().begin(), session.boardPaint().end());
         }
     }
 };
@@ -91,6 +92,7 @@ TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedOnceTheRunInProgressHasEnded) 
     setFields(page.session, ParameterTexts("100", "0", "2", "2", "1"));
     const PageTime end = page.play(0ms);
     setFields(page.session, ParameterTexts("150", "40", "0.5", "1", "20"));
+    ASSERT_TRUE(page.session.setRunStates({true, false, true})); // drawn so again
     page.play(end);
     page.session.showAt(2);
     EXPECT_TRUE(page.session.busy());
@@ -102,28 +104,32 @@ TEST(PageSession, DrawsTheBoardAgainAsItWasPaintedOnceTheRunInProgressHasEnded) 
     ASSERT_TRUE(page.session.start(0ms));
     page.advance(0ms);
     page.session.showAt(1.5);
-    EXPECT_EQ(page.session.nextRedrawPart(), PageSession::RedrawPart::none)
+    EXPECT_EQ(page.session.nextRedrawStep(), std::nullopt)
         << "the run goes on at the ratio it began with";
     for (auto progress = page.advance(150ms); progress.nextStep;
          progress = page.advance(*progress.nextStep)) {
     }
-    EXPECT_TRUE(page.session.busy()) << "and the board is drawn afresh when it has ended";
+    EXPECT_TRUE(page.session.busy()) << "and the board is redrawn when it has ended";
     EXPECT_EQ(page.redraw(), page.picture);
     EXPECT_EQ(page.session.pixelRatio(), 1.5);
 }
 
 TEST(PageSession, InputThatArrivesWhileTheBoardIsBusyIsHandedBackInOrderWhenItIsIdle) {
+    // Input as the page writes it, whole, Czech letters included.
+    const std::string key = R"({"type":"keydown","key":"ž","shiftKey":false})";
+    const std::string start = R"({"type":"click","target":[1,0,1],"clientX":570.5})";
+    const std::string keyAfter = R"({"type":"keydown","key":"T"})";
     Page page;
-    std::vector<int> handled;
-    const auto handle = [&](int ticket) {
-        handled.push_back(ticket);
-        if (ticket == 2) // a Start
+    std::vector<std::string> handled;
+    const auto handle = [&](const std::string& input) {
+        handled.push_back(input);
+        if (input == start)
             page.session.start(0ms);
     };
     ASSERT_TRUE(page.session.start(0ms));
-    for (const int ticket : {1, 2, 3}) {
+    for (const std::string& input : {key, start, keyAfter}) {
         ASSERT_TRUE(page.session.inputMustWait());
-        page.session.holdInput(ticket);
+        page.session.holdInput(input);
     }
     page.session.handleWaitingInput(handle);
     EXPECT_TRUE(handled.empty()) << "the run is still playing";
@@ -131,7 +137,8 @@ TEST(PageSession, InputThatArrivesWhileTheBoardIsBusyIsHandedBackInOrderWhenItIs
          progress = page.advance(*progress.nextStep)) {
     }
     page.session.handleWaitingInput(handle);
-    EXPECT_EQ(handled, (std::vector<int>{1, 2})) << "the Start began a run: 3 waits for it";
+    EXPECT_EQ(handled, (std::vector<std::string>{key, start}))
+        << "the Start began a run: the last key waits for it";
     EXPECT_TRUE(page.session.inputMustWait());
 }
 
@@ -144,6 +151,14 @@ TEST(PageSession, ReportsAFatalErrorOnceTheStepsBeforeItHaveBeenPlayed) {
     EXPECT_FALSE(progress.nextStep);
     ASSERT_TRUE(page.session.failure());
     EXPECT_EQ(page.session.failure()->number(), 13);
+}
+
+TEST(PageSession, ARunTakesTheStatesSetWhileTheBoardWasIdle) {
+    Page page;
+    page.session.keepTrace();
+    ASSERT_TRUE(page.session.setRunStates({true, false, false}) && page.session.start(0ms));
+    EXPECT_FALSE(page.session.setRunStates({})) << "not while the run lasts";
+    EXPECT_NE(page.session.trace().find("\ndrawCircle 250 285 3\n"), std::string::npos);
 }
 
 TEST(PageSession, KeepsTheCallsOfTheRunsAsATraceOnlyWhenAsked) {

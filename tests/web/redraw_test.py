@@ -1,4 +1,4 @@
-"""A whole lesson on one board: drawn afresh at a new size once, in slices that never hold the
+"""A whole lesson on one board: redrawn at a new size once, in slices that never hold the
 page, to the picture the same runs make at that size, without keeping what it painted."""
 
 import subprocess
@@ -34,7 +34,7 @@ class RedrawTest(unittest.TestCase):
             }).observe({ type: "longtask" });
         """)
         shown = browser.hook("redrawsShown()")
-        # A window edge dragged: ten sizes in a row, then Ctrl+C while the board is drawn anew.
+        # A window edge dragged: ten sizes in a row, then Ctrl+C while the board is redrawn.
         for step in range(10):
             browser.emulate(800 + 48 * (step + 1), 600 + 36 * (step + 1), 1)
         browser.wait_for("window.lumorixTestHook.busy()")

@@ -25,7 +25,7 @@ public:
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface,
                  DrawingPath path = DrawingPath::fast);
     // A canvas on another surface that draws by the path of `learner`, with what it has learnt,
-    // and teaches it what it learns: a board drawn afresh aside is as fast as the live one, and
+    // and teaches it what it learns: a redrawn board is as fast as the live one, and
     // leaves it ready for the new resolution. The learner outlives this canvas.
     ScreenCanvas(RandomSequence& random, ScreenSurface& surface, ScreenCanvas& learner);
 

@@ -52,13 +52,13 @@ bool ScreenSurface::clean(qreal pixelRatio) {
     return true;
 }
 
-void ScreenSurface::adopt(ScreenSurface& aside) {
-    if (isBeingPainted() || aside.isBeingPainted() || aside.logicalSize_ != logicalSize_)
-        throw std::logic_error("a picture drawn aside taken while it is being painted on");
-    pixelRatio_ = aside.pixelRatio_;
-    image_ = std::exchange(aside.image_, QImage());
+void ScreenSurface::adopt(ScreenSurface& redrawn) {
+    if (isBeingPainted() || redrawn.isBeingPainted() || redrawn.logicalSize_ != logicalSize_)
+        throw std::logic_error("a redrawn picture taken while it is being painted on");
+    pixelRatio_ = redrawn.pixelRatio_;
+    image_ = std::exchange(redrawn.image_, QImage());
     touched_ = QRegion();
-    aside.touched_ = QRegion();
+    redrawn.touched_ = QRegion();
 }
 
 } // namespace lumorix

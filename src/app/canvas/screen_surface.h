@@ -52,14 +52,14 @@ public:
     // What has been painted since the last call, in logical pixels.
     QRegion takeTouched();
 
-    // Makes the surface blank again, at a pixel ratio: for a clean board, or for one drawn again
+    // Makes the surface blank again, at a pixel ratio: for a clean board, or for one redrawn
     // at another resolution. Refused, returning false, while a Painting is open: the painters and
     // pixel pointers of pending calls would go on writing into the old image.
     [[nodiscard]] bool clean(qreal pixelRatio);
-    // Takes the picture of another surface of the same logical size, drawn aside at its own
+    // Takes the picture of another surface of the same logical size, redrawn at its own
     // pixel ratio, in place of this one's, at once; the other is left blank. Neither may be
     // being painted.
-    void adopt(ScreenSurface& aside);
+    void adopt(ScreenSurface& redrawn);
 
 private:
     QImage image_;

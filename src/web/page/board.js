@@ -1,6 +1,6 @@
 // The drawing board: a canvas at the screen's own pixels, the labels painted beneath what the
 // runs draw. A run's steps are painted on it as they come. When the board is to be shown at
-// another pixel ratio, it is drawn afresh aside, a slice at a time so that the page keeps
+// another pixel ratio, it is redrawn on a canvas of its own, a slice at a time so that the page keeps
 // answering, while the old picture stays shown, scaled; the new one then replaces it at once.
 function createBoard(design, api, painter, stamps, client) {
     const canvas = element("canvas", {
@@ -20,7 +20,7 @@ function createBoard(design, api, painter, stamps, client) {
         const context = target.getContext("2d", { alpha: false, willReadFrequently: true });
         return painter.prepare(context, target.width / design.width);
     }
-    // The board's pixels, for the stamps; made afresh when the board changes its size.
+    // The board's pixels, for the stamps; made anew when the board changes its size.
     let raster = null;
     function boardRaster() {
         if (!raster || raster.width !== canvas.width || raster.height !== canvas.height)
@@ -47,46 +47,47 @@ function createBoard(design, api, painter, stamps, client) {
     // forced at its end; it takes a few more after a quick slice, and far fewer after a slow
     // one. The stamps a run needs that the new pixel ratio has not learnt yet are learnt ahead,
     // in slices of their own.
+    const steps = design.redrawSteps; // the codes of the redraw's steps
     const sliceTarget = 12; // milliseconds, far enough below the 50 that a busy machine may cost
     let shapesASlice = 200;
-    let aside = null; // the picture being drawn, a raster of a canvas of its own
-    let part = null; // the part being painted: its list and how far it has been painted
+    let redrawn = null; // the picture being redrawn, a raster of a canvas of its own
+    let step = null; // the step being painted: its list and how far it has been painted
     let slicing = false;
     let whenShown = () => {};
     let redrawsShown = 0;
 
-    function drawAside() {
+    function redrawSlice() {
         const started = performance.now();
         let shapes = shapesASlice;
         while (shapes > 0 && performance.now() - started < sliceTarget) {
-            if (!part) {
-                const next = api.nextRedrawPart();
-                if (next === api.redrawParts.none || next === api.redrawParts.show) {
-                    if (next === api.redrawParts.show)
-                        showAside();
-                    aside = null;
+            if (!step) {
+                const next = api.nextRedrawStep();
+                if (next !== steps.begin && next !== steps.drawRun) {
+                    if (next === steps.show)
+                        showRedrawn();
+                    redrawn = null;
                     slicing = false;
                     whenShown();
                     return;
                 }
-                if (next === api.redrawParts.begin)
-                    aside = blankCanvas(api.redrawRatio());
+                if (next === steps.begin)
+                    redrawn = blankCanvas(api.redrawRatio());
                 const list = api.paintList();
-                part = { list, at: 0, ahead: stamps.learnAhead(aside, () => list) };
+                step = { list, at: 0, ahead: stamps.learnAhead(redrawn, () => list) };
             }
-            if (!part.ahead.learn(started + sliceTarget))
+            if (!step.ahead.learn(started + sliceTarget))
                 break;
-            const { at, painted } = stamps.paint(aside, part.list, part.at, shapes, false);
-            part.at = at;
+            const { at, painted } = stamps.paint(redrawn, step.list, step.at, shapes, false);
+            step.at = at;
             shapes -= painted;
-            if (part.at >= part.list.size)
-                part = null;
+            if (step.at >= step.list.size)
+                step = null;
         }
-        aside.context.getImageData(0, 0, 1, 1);
+        redrawn.context.getImageData(0, 0, 1, 1);
         const took = performance.now() - started;
         const scaled = Math.round(shapesASlice * sliceTarget / Math.max(took, 1));
         shapesASlice = Math.max(10, Math.min(scaled, Math.round(shapesASlice * 1.25)));
-        soon(drawAside);
+        soon(redrawSlice);
     }
 
     function blankCanvas(ratio) {
@@ -96,34 +97,39 @@ function createBoard(design, api, painter, stamps, client) {
         return createRaster(made, contextOf(made));
     }
 
-    // The picture drawn aside shown in place of the board's, its pixels the board's now.
-    function showAside() {
+    // The redrawn picture shown in place of the board's, its pixels the board's now.
+    function showRedrawn() {
         ++redrawsShown;
-        const image = aside.image();
-        canvas.width = aside.width;
-        canvas.height = aside.height;
-        canvas.getContext("2d").drawImage(aside.canvas, 0, 0);
-        raster = createRaster(canvas, contextOf(canvas), image);
+        const image = redrawn.image();
+        canvas.width = redrawn.width;
+        canvas.height = redrawn.height;
+        // The board's context, made here the first time, is the one its raster reads.
+        const context = contextOf(canvas);
+        context.save();
+        context.resetTransform();
+        context.drawImage(redrawn.canvas, 0, 0);
+        context.restore();
+        raster = createRaster(canvas, context, image);
     }
 
     return {
         description,
         paintRunProgress,
         learnRunAhead,
-        // The board is to be shown at this pixel ratio; a picture at another is drawn afresh.
+        // The board is to be shown at this pixel ratio; a picture at another is redrawn.
         showAt(ratio) {
             if (api.showAt(ratio)) {
-                aside = null;
-                part = null;
+                redrawn = null;
+                step = null;
             }
-            this.drawAfresh();
+            this.redraw();
         },
         // Carries on with a redraw that is under way, if it is not being carried on already.
-        drawAfresh() {
+        redraw() {
             if (slicing || !api.redrawing())
                 return;
             slicing = true;
-            soon(drawAside);
+            soon(redrawSlice);
         },
         // What to do once a redraw has ended, shown or given up.
         whenShown(then) {

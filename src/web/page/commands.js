@@ -1,7 +1,8 @@
 // The teacher's commands on the drawing board, as on the desktop: the picture copied or saved
 // as it is shown, a clean board, full screen, the help, the sound and the formula's fringes.
-// Ctrl+C, Ctrl+S, Ctrl+N, F1, Z and T are the page's; F11 stays the browser's own full screen,
-// which the page fits itself to as well.
+// The design lists the commands that the page carries out, from the one table of commands, and
+// which of their keys the page takes; the rest are the browser's own (F11, the zoom), which the
+// page fits itself to.
 function createCommands(design, api, board, help, { sound, theory }, describe) {
     let lastCopy = null;
     let lastSave = null;
@@ -14,13 +15,12 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
         });
     }
 
-    // A PNG download, named for the minute it was saved; the browser's own save handling applies.
+    // A PNG download, named for the minute on the user's clock it was saved; the browser's own
+    // save handling applies.
     function savePicture() {
         const now = new Date();
-        const two = (value) => String(value).padStart(2, "0");
-        const stamp = `${now.getFullYear()}-${two(now.getMonth() + 1)}-${two(now.getDate())}-`
-            + `${two(now.getHours())}${two(now.getMinutes())}`;
-        const name = api.pictureFileName(stamp);
+        const name = api.pictureFileName(now.getFullYear(), now.getMonth() + 1, now.getDate(),
+                                         now.getHours(), now.getMinutes());
         board.picture((png) => {
             const link = element("a", { download: name, href: URL.createObjectURL(png) });
             document.body.append(link);
@@ -49,42 +49,48 @@ function createCommands(design, api, board, help, { sound, theory }, describe) {
             asked.catch(() => {});
     }
 
-    // By the key the design names for each, in the menu's order.
-    const byKey = {
-        "Ctrl+C": copyPicture, "Ctrl+S": savePicture, "Ctrl+N": cleanBoard,
-        F11: toggleFullScreen, F1: help.show,
-        Z: () => {
+    // What each command does, by its name in the table of commands.
+    const handlers = {
+        copyPicture, savePicture, cleanBoard, fullScreen: toggleFullScreen, help: help.show,
+        sound() {
             sound.toggle();
             describe();
         },
-        T: theory.toggle,
+        theory: theory.toggle,
     };
-    const states = { F11: () => Boolean(fullScreenElement()), Z: sound.isOn, T: theory.isOn };
-    const pressed = (input) => {
-        if (input.ctrlKey)
-            return `Ctrl+${input.key.toUpperCase()}`;
-        return input.key.length === 1 ? input.key.toUpperCase() : input.key;
+    const states = { fullScreen: () => Boolean(fullScreenElement()), sound: sound.isOn,
+                     theory: theory.isOn };
+    // The design's commands, in its order: caption, key, what it does, and whether it is on.
+    const commands = design.commands.map((command) => {
+        if (!(command.name in handlers))
+            throw new Error(`The page has no handler for the command ${command.name}.`);
+        return {
+            ...command,
+            key: command.keys[0],
+            run: handlers[command.name],
+            on: command.checkable ? states[command.name] : null,
+        };
+    });
+    const byKey = new Map(commands.filter((command) => command.takesKey)
+        .flatMap((command) => command.keys.map((key) => [key, command])));
+    const commandOf = (input) => {
+        if (input.type !== "keydown" || (input.shiftKey && !input.ctrlKey))
+            return null;
+        const key = input.key.length === 1 ? input.key.toUpperCase() : input.key;
+        return byKey.get(input.ctrlKey ? `Ctrl+${key}` : key) || null;
     };
     return {
-        // The menu's entries, in its order: caption, key, what it does, and whether it is on.
-        entries: design.commands.map((command) => ({
-            ...command,
-            run: byKey[command.key],
-            on: command.checkable ? states[command.key] : null,
-        })),
+        // The menu's entries, in its order.
+        entries: commands.filter((command) => command.caption),
         handleKey(input) {
-            if (input.type !== "keydown" || (input.shiftKey && !input.ctrlKey))
+            const command = commandOf(input);
+            if (!command)
                 return false;
-            const command = pressed(input);
-            if (command === "F11" || !(command in byKey))
-                return false;
-            byKey[command]();
+            command.run();
             return true;
         },
         // A command that changes nothing a run reads, as the sound, is handled at once.
-        neverWaits: (input) => input.type === "keydown"
-            && design.commands.some((command) => command.neverWaits
-                                    && command.key === pressed(input)),
+        neverWaits: (input) => Boolean(commandOf(input)?.neverWaits),
         lastCopy: () => lastCopy,
         lastSave: () => lastSave,
     };

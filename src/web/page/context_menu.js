@@ -110,6 +110,5 @@ function createContextMenu(texts, entries, parent) {
             }
             return false;
         },
-        isOpen: () => !menu.hidden,
     };
 }

@@ -17,8 +17,7 @@ function place(made, box) {
 }
 
 function cssFont(font) {
-    const family = font.family.includes("Serif") ? "serif" : "sans-serif";
-    return `${font.bold ? "bold " : ""}${font.size}px "${font.family}", ${family}`;
+    return `${font.bold ? "bold " : ""}${font.size}px "${font.family}", ${font.generic}`;
 }
 
 // The page, not the browser, moves the focus, and never scrolls for it.

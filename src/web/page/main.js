@@ -1,5 +1,6 @@
 // The page: the window's controls, built from the module's design; the drawing board, painted
-// from the module's display lists; and the input, which waits while the board is busy.
+// from the module's display lists; and the input, which waits while the board is busy. Once the
+// page is ready for input, gives its parts.
 async function main() {
     // The module's wasm is in the page, compressed, so it is handed over rather than fetched.
     const wasm = document.getElementById("wasm");
@@ -86,14 +87,14 @@ async function main() {
         neverWaits: commands.neverWaits,
     }, isNotThePages);
 
-    // Busy while a run plays or the board is drawn afresh: the wait cursor shows, and input
+    // Busy while a run plays or the board is redrawn: the wait cursor shows, and input
     // waits until then.
     function boardMayBeIdle() {
         if (ending.ended())
             return;
         theory.refresh(); // the board may be at other pixels now
         if (api.busy()) {
-            board.drawAfresh();
+            board.redraw();
             return;
         }
         document.documentElement.classList.remove("busy");
@@ -128,14 +129,13 @@ async function main() {
     });
     focusOn(buttons.first());
 
-    const hook = installTestHook(design, api, { player, ending, board, commands, sound });
-    if (typeof extendTestHook === "function")
-        extendTestHook(hook, design, module, { api, painter, stamps });
-    board.whenShown(() => {
+    await new Promise((ready) => board.whenShown(() => {
         boardMayBeIdle();
-        document.documentElement.dataset.ready = String(performance.now());
         board.whenShown(boardMayBeIdle);
-    });
+        ready();
+    }));
+    return { design, module, api, painter, stamps, player, ending, board, commands, sound };
 }
 
-main();
+// The page's parts, once it is ready for input.
+const page = main();

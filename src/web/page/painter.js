@@ -8,11 +8,9 @@ function createPainter(design) {
         return `rgb(${packed & 0xff},${(packed >> 8) & 0xff},${(packed >> 16) & 0xff})`;
     }
 
-    // A label's caption wrapped at word boundaries, with two pixels of slack for a centred one,
-    // since the substitute fonts set some captions a little wider than the design fonts did.
-    // Every label, Label1 too, is painted on the window's grey, as the desktop paints them into
-    // its picture.
-    const captionSlack = 2;
+    // A label's caption wrapped at word boundaries with the design's slack, as the desktop wraps
+    // it, but never with ink past the label's box, where it would be cut. Every label, Label1
+    // too, is painted on the window's grey, as the desktop paints them into its picture.
     function paintLabel(context, label, left, top, width, height) {
         context.save();
         context.beginPath();
@@ -25,12 +23,15 @@ function createPainter(design) {
         const metrics = context.measureText(label.caption);
         const ascent = Math.round(metrics.fontBoundingBoxAscent);
         const lineHeight = ascent + Math.round(metrics.fontBoundingBoxDescent);
-        const room = label.centred ? width + captionSlack : width;
         const lineCount = Math.max(1, Math.floor(height / lineHeight));
-        const { lines, condensed } = setCaption(context, label.caption, room, lineCount);
+        const { lines, condensed } = setCaption(context, label.caption, width + design.labelSlack,
+                                                width, lineCount);
         lines.forEach((line, i) => {
-            const lineWidth = context.measureText(line).width * condensed;
-            const x = label.centred ? left + (width - lineWidth) / 2 : left;
+            const set = context.measureText(line);
+            const lineWidth = set.width * condensed;
+            const x = Math.min(Math.max(label.centred ? left + (width - lineWidth) / 2 : left,
+                                        left + set.actualBoundingBoxLeft * condensed),
+                               left + width - set.actualBoundingBoxRight * condensed);
             const y = top + ascent + i * lineHeight;
             if (condensed < 1)
                 context.fillText(line, x, y, lineWidth);
@@ -40,14 +41,19 @@ function createPainter(design) {
         context.restore();
     }
 
-    // The lines a caption is set in within a box `room` wide that holds `lineCount` lines, and
-    // how much narrower than the engine sets them they are drawn. An engine whose text comes out
-    // wider than the design's (whole-pixel glyph advances, a user's minimum font size) gets its
-    // caption condensed just enough that the desktop's wrapping of it fits, in the same font:
-    // never clipped, never wrapped into lines the box cannot hold.
-    function setCaption(context, caption, room, lineCount) {
+    // The lines a caption is set in, wrapped within `room` into at most `lineCount` lines, each
+    // line's ink no wider than `inkRoom`, and how much narrower than the engine sets them they
+    // are drawn. An engine whose text comes out wider than the design's (whole-pixel glyph
+    // advances, a user's minimum font size) gets its caption condensed just enough that the
+    // desktop's wrapping of it fits, in the same font: never clipped, never wrapped into lines
+    // the box cannot hold.
+    function setCaption(context, caption, room, inkRoom, lineCount) {
         const words = caption.split(" ");
         const widthOf = (text) => context.measureText(text).width;
+        const inkOf = (text) => {
+            const set = context.measureText(text);
+            return set.actualBoundingBoxLeft + set.actualBoundingBoxRight;
+        };
         const wrap = (condensed) => {
             const lines = [];
             for (const word of words) {
@@ -60,13 +66,16 @@ function createPainter(design) {
             return lines;
         };
         const fits = (lines, condensed) => lines.length <= lineCount
-            && lines.every((line) => widthOf(line) * condensed <= room + 1e-6);
-        // Condensed by one of these, some run of words exactly fills the room; the smallest puts
-        // the whole caption on one line, so one of them always fits.
+            && lines.every((line) => widthOf(line) * condensed <= room + 1e-6
+                           && inkOf(line) * condensed <= inkRoom + 1e-6);
+        // Condensed by one of these, some run of words exactly fills the room, or its ink the
+        // ink's; the smallest puts the whole caption on one line, so one of them always fits.
         const factors = [1];
         for (let first = 0; first < words.length; ++first) {
-            for (let last = first; last < words.length; ++last)
-                factors.push(room / widthOf(words.slice(first, last + 1).join(" ")));
+            for (let last = first; last < words.length; ++last) {
+                const run = words.slice(first, last + 1).join(" ");
+                factors.push(room / widthOf(run), inkRoom / inkOf(run));
+            }
         }
         const condensed = factors.filter((f) => f <= 1).sort((a, b) => b - a)
             .find((factor) => fits(wrap(factor), factor));

@@ -38,7 +38,7 @@ function createSlider(design, client, api) {
     function show(shown) {
         thumb.style.left = `${arrowWidth + travel * (shown - minimum) / (maximum - minimum)}px`;
         slider.setAttribute("aria-valuenow", shown);
-        slider.title = `${design.slider.accessibleName}: ${shown}`;
+        slider.title = design.slider.toolTips[shown - minimum];
     }
 
     function commit(wanted) {

@@ -8,7 +8,11 @@
 // leaves to the canvas, or a scattered one too near the board's edge, the canvas paints.
 function createStamps(design, api, painter) {
     const operations = design.displayList;
-    const { placesPerPixel, perShape, how } = design.stamps;
+    const placesPerPixel = design.stamps.placesPerPixel;
+    const perShape = design.stamps.perShape; // the plan's numbers for each shape
+    // How the plan has a shape painted: by the canvas, from an exact stamp, and otherwise from the
+    // stamp at the nearest place.
+    const how = design.stamps.how;
     const shapesAPlan = 4096; // the plan's memory in the module stays small
     const mostCovered = 1 << 21; // pixels of stamps, beyond which what was learnt is forgotten
     const white = 0xffffff;

@@ -1,5 +1,5 @@
 // T, "Teorie": the formula's fringes marked over the board, on a canvas of their own above it,
-// so that the board's picture (copied, saved, drawn afresh) never holds them. The module decides
+// so that the board's picture (copied, saved, redrawn) never holds them. The module decides
 // the marks for the settings as they are; this room only paints them, afresh when a setting or
 // the board's pixels change. Off at start-up.
 function createTheory(design, api, board, client) {

@@ -119,6 +119,27 @@ TEST(ScreenCanvas, TheAreaACallTouchesIsClippedToTheSurface) {
     EXPECT_EQ(surface.takeTouched(), QRegion(98, 98, 702, 4));
 }
 
+// Each colour of the scene on the screen, read as red, green and blue: the rays light cyan, the
+// resultant green, the markers blue.
+TEST(ScreenCanvas, TheScenesColoursShowAsTheyAreNamed) {
+    ScreenSurface surface(clientSize, 1, qRgb(192, 192, 192));
+    RandomSequence random;
+    ScreenCanvas canvas(random, surface);
+    const std::pair<Colour, QRgb> shown[] = {
+        {colours::ray, qRgb(192, 255, 255)},  {colours::resultant, qRgb(0, 255, 0)},
+        {colours::marker, qRgb(0, 0, 255)},   {colours::white, qRgb(255, 255, 255)},
+        {colours::foreground, qRgb(0, 0, 0)},
+    };
+    canvas.setFillSolid();
+    for (std::size_t i = 0; i < std::size(shown); ++i) {
+        canvas.setFillColour(shown[i].first);
+        canvas.drawCircle(20 + 20 * static_cast<double>(i), 20, 5, shown[i].first);
+    }
+    canvas.flush();
+    for (std::size_t i = 0; i < std::size(shown); ++i)
+        EXPECT_EQ(surface.image().pixel(20 + 20 * static_cast<int>(i), 20), shown[i].second) << i;
+}
+
 INSTANTIATE_TEST_SUITE_P(WholeRuns, DrawingPathsTest,
                          testing::Combine(testing::Values(1.0, 2.0), testing::ValuesIn(scenarios)),
                          [](const testing::TestParamInfo<DrawingPathsTest::ParamType>& info) {
