@@ -4,12 +4,13 @@ the file's size; the time from opening it to the first complete paint; the cost 
 pauses aside (the engine alone, the page's session making the run, and in the page the run made
 and painted on the board at pixel ratio 1 and 2); the pace of whole runs against the sum of their
 pauses, also on a slow machine's processor (a classroom's Chromebook: 1280 × 800, pixel ratio 2,
-Chromium's main thread throttled 4×); the heap in use after 50 runs against after 1; and 100 of
-the heaviest runs redrawn at pixel ratio 2 and back at 1, and a burst of ten resizes over 20
-of them: the time to the crisp picture, the longest task and the longest the page went without
-answering meanwhile, and the heap before and after. Each figure is the median over REPETITIONS rounds,
-and each round measures the browser and the desktop one after the other. Times in milliseconds,
-memory in MiB.
+Chromium's main thread throttled 4×), with how late the latest step reached the screen; the heap
+in use after 50 runs against after 1; and 100 of the heaviest runs redrawn at pixel ratio 2 and
+back at 1, and a burst of ten resizes over 20 of them: the time to the crisp picture, the longest
+task and the longest the page went without answering meanwhile, and the heap before and after.
+Then the heaviest run made and painted, and 100 of them redrawn at twice the pixels, in Firefox
+(Gecko) and in WebKit too. Each figure is the median over REPETITIONS rounds, and each round
+measures the browser and the desktop one after the other. Times in milliseconds, memory in MiB.
 
 The throttled pace depends on what else the machine runs: throttling stretches the page's own
 work, and the processes beside it stretch it further (a heaviest run measured 1.2 on a quiet
@@ -29,9 +30,15 @@ import time
 ROOT = pathlib.Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests/web"))
 from browser import BUILD, Browser  # noqa: E402
+from gecko import Gecko  # noqa: E402
+from webkit import WebKit  # noqa: E402
 
 NATIVE = ROOT / "build/bench"
 CASES = {"light": [], "heaviest impacts": ["opDopad", "opdc100", "op0"]}
+# Every kind of run, for the pace on a slow machine, in an order in which each one's options
+# make it from the one before.
+KINDS = {"light": [], "photon": ["opFoton"], "impact": ["opDopad"],
+         "heaviest impacts": CASES["heaviest impacts"]}
 NATIVE_CASES = {"light": "Light", "heaviest impacts": "HeaviestImpacts"}
 PAUSES_MS = {"1": 399 * 3, "20": 399 * 60}
 WARM_UP_RUNS, TIMED_RUNS = 5, 15
@@ -55,6 +62,20 @@ WATCH_LONG_TASKS = """
         for (const entry of list.getEntries())
             window.longTasks.push(entry.duration);
     }).observe({ type: "longtask" });
+"""
+# How late each step of a run reaches the screen: a run's player wakes by setTimeout when the
+# next step is due and paints every step due by then, which the screen shows at the next
+# animation frame; the step's time is when the player asked to be woken.
+WATCH_STEPS = """
+    window.stepsLate = [];
+    const wait = window.setTimeout;
+    window.setTimeout = (work, delay, ...rest) => {
+        const due = performance.now() + (delay || 0);
+        return wait(() => {
+            work(...rest);
+            requestAnimationFrame((shown) => window.stepsLate.push(shown - due));
+        }, delay);
+    };
 """
 
 
@@ -150,26 +171,36 @@ def pace(figures):
         browser.close()
 
 
+def choose_kind(browser, kind, slowdown):
+    for option in KINDS[kind]:
+        browser.driver.find_element("id", option).click()
+    browser.hook("setFieldText('nSpomaleni', arguments[0])", slowdown)
+
+
 def throttled_pace(figures):
-    """Whole runs at slowdown 1 on a slow machine's processor, and the page's longest task."""
+    """Whole runs of every kind at slowdown 1 on a slow machine's processor, the latest that a
+    step reached the screen, and the page's longest task."""
     browser = Browser(width=1280, height=800, scale=2)
     try:
         browser.open()
         browser.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": 4})
-        browser.run(WATCH_LONG_TASKS)
-        for case in CASES:
-            choose(browser, case, "1")
-            paces, longest = [], []
+        browser.run(WATCH_LONG_TASKS + WATCH_STEPS)
+        for kind in KINDS:
+            choose_kind(browser, kind, "1")
+            paces, late, longest = [], [], []
             for _ in range(3):
-                browser.run("window.longTasks.length = 0;")
+                browser.run("window.longTasks.length = 0; window.stepsLate.length = 0;")
                 browser.press_start()
                 browser.wait_for_run_end(timeout=120)
                 run = browser.hook("lastRun()")
                 paces.append((run["ended"] - run["started"]) / PAUSES_MS["1"])
+                late.append(browser.run("return Math.max(0, ...window.stepsLate);"))
                 longest.append(browser.run("return Math.max(0, ...window.longTasks);"))
-            figures.setdefault(f"{case}: pace at slowdown 1, 1280 x 800, ratio 2, CPU 4x slower",
+            figures.setdefault(f"{kind}: pace at slowdown 1, 1280 x 800, ratio 2, CPU 4x slower",
                                []).append(statistics.median(paces))
-            figures.setdefault(f"{case}: the longest task meanwhile", []).append(max(longest))
+            figures.setdefault(f"{kind}: the latest step shown after its time, same", []).append(
+                max(late))
+            figures.setdefault(f"{kind}: the longest task meanwhile", []).append(max(longest))
     finally:
         browser.close()
 
@@ -278,6 +309,38 @@ def heap(figures):
         browser.close()
 
 
+def other_engines(figures, runs=100):
+    """In Firefox and WebKit: the heaviest run made and painted at pixel ratio 1 and 2, and 100
+    of them redrawn when the window grows to twice the board's size (ratio 2)."""
+    for name, engine in [("Gecko", Gecko), ("WebKit", WebKit)]:
+        for ratio in [1, 2]:
+            browser = engine(width=1600 // ratio, height=1200 // ratio, scale=ratio)
+            try:
+                browser.open()
+                browser.resize(800, 600)
+                browser.wait_until_idle()
+                browser.hook("setFieldText('nSpomaleni', '0')")
+                for option in CASES["heaviest impacts"]:
+                    browser.click(option)
+                times = [browser.run(MAKE_AND_PAINT)[1]
+                         for _ in range(WARM_UP_RUNS + TIMED_RUNS)]
+                figures.setdefault(f"{name}: heaviest impacts made and painted, ratio {ratio}",
+                                   []).append(statistics.median(times[WARM_UP_RUNS:]))
+                if ratio == 2:
+                    continue
+                for _ in range(runs):
+                    browser.press_start()
+                    browser.wait_until_idle()
+                start = time.monotonic()
+                browser.resize(1600, 1200)
+                browser.wait_for("window.lumorixTestHook.busy()", timeout=30)
+                browser.wait_until_idle(timeout=600)
+                figures.setdefault(f"{name}: {runs} heaviest runs redrawn at ratio 2",
+                                   []).append((time.monotonic() - start) * 1000)
+            finally:
+                browser.close()
+
+
 def main():
     repetitions = int(sys.argv[1]) if len(sys.argv) > 1 else 3
     figures = {}
@@ -291,6 +354,7 @@ def main():
         throttled_pace(figures)
         heap(figures)
         redraws(figures)
+        other_engines(figures)
     print(f"file: {(BUILD / 'lumorix.html').stat().st_size} bytes")
     for name, values in sorted(figures.items()):
         print(f"{name}: {statistics.median(values):.5g}")

@@ -15,9 +15,13 @@ float boxValue(int value) {
 }
 
 constexpr DisplayList::Record operationRecords[] = {
-    {"line", DisplayList::line, 7, 0}, {"circle", DisplayList::circle, 7, 0},
-    {"fill", DisplayList::fill, 6, 0}, {"label", DisplayList::label, 6, 0},
-    {"clip", DisplayList::clip, 2, 4}, {"unclip", DisplayList::unclip, 1, 0},
+    {"line", DisplayList::line, 7, 0},
+    {"circle", DisplayList::circle, 7, 0},
+    {"fill", DisplayList::fill, 6, 0},
+    {"label", DisplayList::label, 6, 0},
+    {"clip", DisplayList::clip, 2, 4},
+    {"unclip", DisplayList::unclip, 1, 0},
+    {"scatteredCircle", DisplayList::scatteredCircle, 7, 0},
 };
 
 } // namespace
@@ -36,14 +40,19 @@ void DisplayList::push(std::initializer_list<float> values) {
 
 void DisplayList::draw(const CanvasCall& call, const CanvasState& state) {
     const auto width = static_cast<float>(state.drawWidth);
-    if (const auto* drawn = std::get_if<DrawLine>(&call)) {
+    if (std::holds_alternative<NextRandom>(call)) {
+        scattered_ = true;
+    } else if (const auto* drawn = std::get_if<DrawLine>(&call)) {
         push({line, drawn->x1, drawn->y1, drawn->x2, drawn->y2,
               packed(drawn->colour.value_or(colours::foreground)), width});
+        scattered_ = false;
     } else if (const auto* drawn = std::get_if<DrawCircle>(&call)) {
         const float fillColour =
             state.fillStyle == FillStyle::solid ? packed(state.fillColour) : -1.0F;
-        push({circle, drawn->x, drawn->y, drawn->radius,
+        const float operation = scattered_ ? scatteredCircle : circle;
+        push({operation, drawn->x, drawn->y, drawn->radius,
               packed(drawn->colour.value_or(colours::foreground)), width, fillColour});
+        scattered_ = false;
     }
 }
 

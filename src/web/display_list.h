@@ -24,6 +24,8 @@ public:
         label = 3,  // index left top width height: a label of the board, in its painting order
         clip = 4,   // count, then count boxes: the painting that follows stays within them
         unclip = 5, // the end of the clip
+        // A circle at a place drawn from the random sequence (an impact), as circle.
+        scatteredCircle = 6,
     };
     // How the page reads each operation: its name, its code, and how many values its record
     // takes, the code included, and how many more for each box it lists.
@@ -38,12 +40,16 @@ public:
     std::span<const float> values() const { return values_; }
     std::size_t size() const { return values_.size(); }
     // Keeps the memory, to be filled again.
-    void clear() { values_.clear(); }
+    void clear() {
+        values_.clear();
+        scattered_ = false;
+    }
     // The part of another list, appended.
     void append(std::span<const float> values);
 
     // A canvas call drawn with the pen and fill state it was made in; calls that only change
-    // the state, or draw a random number, paint nothing.
+    // the state, or draw a random number, paint nothing. A circle after a random number is a
+    // scattered one.
     void draw(const CanvasCall& call, const CanvasState& state);
 
     // The background and every showing label, as on a clean board.
@@ -58,6 +64,7 @@ private:
     void fillBox(const Box& box, Colour colour);
 
     std::vector<float> values_;
+    bool scattered_ = false; // whether the next shape is placed by a random number
 };
 
 } // namespace lumorix

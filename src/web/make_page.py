@@ -1,17 +1,19 @@
 #!/usr/bin/python3
 """Writes the browser edition as one self-contained HTML file: the page's template with its
-style, its script, the module with its wasm and the fonts it needs, cut to the letters that
-Czech texts use and inlined as WOFF2. The design's look (DESIGN_STYLE, as the program's design
-writes it in JSON: the grey, the fonts, the frames' border) goes into the style as custom
-properties, so that the first paint shows it. The script's files, each a room of the page, are
-joined in the order given into one function of their own, so that the page adds nothing to the
-browser's global names but for what it means to. Before them stands the module's interface, read
-from the header that declares it, for the script to bind.
+style, its script, the module with its wasm, compressed, and the fonts it needs, cut to the
+letters that Czech texts use and inlined as WOFF2. The design's look (DESIGN_STYLE, as the
+program's design writes it in JSON: the grey, the fonts, the frames' border) goes into the style
+as custom properties, so that the first paint shows it. The script's files, each a room of the
+page, are joined in the order given into one function of their own, so that the page adds nothing
+to the browser's global names but for what it means to. Before them stands the module's
+interface, read from the header that declares it, for the script to bind. The same sources give
+the same bytes.
 
 usage: make_page.py OUTPUT TEMPLATE STYLE DESIGN_STYLE MODULE WASM FONT_DIR INTERFACE SCRIPT...
 """
 
 import base64
+import gzip
 import io
 import json
 import re
@@ -36,7 +38,8 @@ def cut_font(path, family, style):
     options.layout_features = ["kern", "liga"]
     options.name_IDs = [0, 13, 14]
     options.hinting = False
-    font = TTFont(path)
+    # The cut font keeps the date of the font it is cut from, not the time it was cut.
+    font = TTFont(path, recalcTimestamp=False)
     subsetter = subset.Subsetter(options)
     subsetter.populate(text="".join(LETTERS))
     subsetter.subset(font)
@@ -73,6 +76,12 @@ def font_faces(font_dir, faces):
                      f'{700 if face["bold"] else 400}; '
                      f'src: url(data:font/woff2;base64,{data}) format("woff2"); }}')
     return "\n".join(rules)
+
+
+def packed_module(wasm):
+    """The wasm compressed as gzip, which the page unpacks with the browser's
+    DecompressionStream, and written as base64."""
+    return base64.b64encode(gzip.compress(wasm, compresslevel=9, mtime=0)).decode("ascii")
 
 
 def css_family(family, generic):
@@ -149,7 +158,7 @@ def main():
         "@FONT_FACES@": font_faces(font_dir, look["faces"]),
         "@STYLE@": f"{design_properties(look)}\n{read(style)}",
         "@MODULE@": read(module),
-        "@WASM@": base64.b64encode(open(wasm, "rb").read()).decode("ascii"),
+        "@WASM@": packed_module(open(wasm, "rb").read()),
         "@SCRIPT@": f'(function () {{\n"use strict";\n\n{script}}})();',
     }
     page = read(template)

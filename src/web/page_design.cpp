@@ -3,6 +3,7 @@
 #include "board/board.h"
 #include "board/label_board.h"
 #include "canvas/colour.h"
+#include "canvas/stamp_rule.h"
 #include "design/command_table.h"
 #include "design/help_text.h"
 #include "design/page_texts.h"
@@ -12,6 +13,7 @@
 #include "design/window_texts.h"
 #include "display_list.h"
 #include "experiment/detector_scan.h"
+#include "stamp_plan.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -353,6 +355,20 @@ std::string pageDesignJson() {
             .endObject();
     }
     json.endObject();
+    json.key("stamps")
+        .beginObject()
+        .key("placesPerPixel")
+        .value(placesPerPixel)
+        .key("perShape")
+        .value(StampPlan::perShape)
+        .key("how")
+        .beginObject()
+        .key("canvas")
+        .value(static_cast<int>(StampPlan::canvas))
+        .key("exact")
+        .value(static_cast<int>(StampPlan::exact))
+        .endObject()
+        .endObject();
     // The codes by which the module names the redraw's steps.
     json.key("redrawSteps").beginObject();
     for (const auto& [name, step] : redrawSteps)

@@ -11,7 +11,9 @@
 #include "design/window_texts.h"
 #include "page_design.h"
 #include "page_session.h"
+#include "stamp_plan.h"
 
+#include <algorithm>
 #include <array>
 #include <emscripten/emscripten.h>
 #include <malloc.h>
@@ -20,6 +22,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -27,11 +30,15 @@ namespace {
 struct Page {
     lumorix::PageSession session;
     std::span<const float> paint;
+    lumorix::StampPlan stamps;
     std::string text;
     std::array<double, 3> placement{};
     // The latest pattern data, or why there is none.
     std::string data;
     std::string dataFailure;
+#ifdef LUMORIX_TEST_HOOK
+    std::vector<float> testList;
+#endif
 };
 
 Page& page() {
@@ -190,6 +197,12 @@ double lumorix_advance(double now) {
     return progress.nextStep ? progress.nextStep->count() : -1.0;
 }
 
+// Leaves all that the latest run paints in the paint list, for the page to learn its stamps
+// ahead of its steps.
+void lumorix_run_drawing() {
+    page().paint = page().session.runDrawing();
+}
+
 int lumorix_clean() {
     if (!page().session.clean())
         return 0;
@@ -231,6 +244,14 @@ const float* lumorix_paint_data() {
 
 int lumorix_paint_size() {
     return static_cast<int>(page().paint.size());
+}
+
+const std::int32_t* lumorix_plan_stamps(double pixelRatio, int from, int shapes) {
+    if (from < 0 || shapes < 0)
+        return nullptr;
+    page().stamps.plan(page().paint, static_cast<std::size_t>(from),
+                       static_cast<std::size_t>(shapes), pixelRatio);
+    return page().stamps.entries().data();
 }
 
 int lumorix_input_must_wait() {
@@ -288,6 +309,13 @@ const char* lumorix_trace() {
 EMSCRIPTEN_KEEPALIVE void lumorix_set_field(int field, const char* text) {
     if (isField(field))
         page().session.setFieldText(static_cast<lumorix::ParameterField>(field), text);
+}
+
+// A list of the caller's in the paint list, so that the page's two ways of painting can be
+// compared on any shapes.
+EMSCRIPTEN_KEEPALIVE void lumorix_set_paint_list(const float* values, int size) {
+    page().testList.assign(values, values + std::max(size, 0));
+    page().paint = page().testList;
 }
 #endif
 

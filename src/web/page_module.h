@@ -7,6 +7,8 @@
 // Strings go in and out as UTF-8; a string or list handed out stays valid until the next call.
 // One declaration a line.
 
+#include <cstdint>
+
 extern "C" {
 
 // The window's design and texts, as JSON.
@@ -52,6 +54,9 @@ int lumorix_start(double now);
 // Leaves what to paint now in the paint list; returns when to call again, or -1 once the run
 // has been played to its end.
 double lumorix_advance(double now);
+// Leaves all that the latest run paints in the paint list, for the page to learn its stamps
+// ahead of its steps.
+void lumorix_run_drawing();
 // Ctrl+N: a clean board, whose picture it leaves in the paint list.
 int lumorix_clean();
 // The name a picture saved at a time on the user's clock is offered under; the month counts
@@ -69,6 +74,9 @@ int lumorix_next_redraw_step();
 double lumorix_redraw_ratio();
 const float* lumorix_paint_data();
 int lumorix_paint_size();
+// Where the shapes of the paint list from the value at `from` on, up to `shapes` of them, are
+// stamped at a pixel ratio (stamp_plan.h): StampPlan::perShape numbers a shape.
+const std::int32_t* lumorix_plan_stamps(double pixelRatio, int from, int shapes);
 
 int lumorix_input_must_wait();
 // Input, as the page's text, that waits in the queue until the board is idle.

@@ -59,6 +59,10 @@ public:
         std::optional<PageTime> nextStep;
     };
     Progress advance(PageTime now);
+    // All that the latest run paints, step after step, for the page to prepare its painting.
+    std::span<const float> runDrawing() const {
+        return run_ ? run_->drawing.values() : std::span<const float>();
+    }
 
     // The sound of the latest run, as mono samples at a sample rate, from its start to its end,
     // held until released.

@@ -22,8 +22,6 @@ constexpr QRgb penProbe = 0xFFFF0000;
 constexpr QRgb brushProbe = 0xFF00FF00;
 constexpr QRgb untouchedProbe = 0xFF0000FF;
 
-constexpr float maxRadius = 8;
-constexpr int maxPenWidth = 4;
 // Lines at least this long have ends that do not meet, so each end can be learnt on its own.
 constexpr float minLongLine = 4;
 // How far the probe of a line end reaches towards the other end.
@@ -45,10 +43,6 @@ constexpr std::uint16_t firstStamp = 2;
 
 QRgb* rowOf(const StampTarget& target, int y) {
     return reinterpret_cast<QRgb*>(target.bits + y * target.bytesPerLine);
-}
-
-bool isStampRatio(qreal pixelRatio) {
-    return pixelRatio == 1 || pixelRatio == 2;
 }
 
 bool fits(const StampTarget& target, const QRect& box) {
@@ -226,21 +220,6 @@ private:
     std::vector<QRgb> saved_;
 };
 
-std::optional<PixelStamps::SubPixel> PixelStamps::subPixel(double logical, qreal pixelRatio) {
-    const double device = logical * pixelRatio;
-    // A single-precision coordinate of 64 or more has at most 17 fraction bits, which bounds the
-    // size of a table.
-    if (!(device >= 64 && device < 65536))
-        return std::nullopt;
-    // Read straight from the bits, this being the innermost loop of impact mode: the exponent,
-    // and the fraction's bits, of which a single-precision value fills only the top 23 - e.
-    const auto bits = std::bit_cast<std::uint64_t>(device);
-    const int exponent = static_cast<int>(bits >> 52) - 1023;
-    const std::uint64_t fractionMask = (std::uint64_t{1} << (52 - exponent)) - 1;
-    return SubPixel{static_cast<int>(device), exponent,
-                    static_cast<std::uint32_t>((bits & fractionMask) >> (52 - 23))};
-}
-
 void PixelStamps::trim() {
     learnt_.trim();
 }
@@ -302,10 +281,9 @@ PixelStamps::learnArea(StampTarget& target, const QRect& box, QPoint anchor, int
 bool PixelStamps::drawCircle(StampTarget& target, float x, float y, float radius, int penWidth,
                              QRgb pen, std::optional<QRgb> fill) {
     const qreal ratio = target.pixelRatio;
-    if (!isStampRatio(ratio) || !(radius > 0 && radius <= maxRadius) || penWidth < 1 ||
-        penWidth > maxPenWidth)
+    if (!stampsAt(ratio, Smoothing::aliased) || !isStampedCircle(radius, penWidth))
         return false;
-    const auto column = subPixel(x, ratio);
+    const auto column = gridPosition(x, ratio);
     if (!column)
         return false;
     // The dots of a row differ only in x, mostly within one octave: they share their row, their
@@ -321,7 +299,7 @@ bool PixelStamps::drawCircle(StampTarget& target, float x, float y, float radius
         return QRect(anchor - QPoint(margin, margin), anchor + QPoint(margin, margin));
     };
     if (!recentCircle_.table || recentCircle_.circle != circle) {
-        const auto row = subPixel(y, ratio);
+        const auto row = gridPosition(y, ratio);
         const int margin = static_cast<int>((radius + penWidth + 2) * ratio) + 1;
         if (!row || !fits(target, boxAround({column->pixel, row->pixel}, margin)))
             return false;
@@ -359,12 +337,10 @@ bool PixelStamps::drawCircle(StampTarget& target, float x, float y, float radius
 bool PixelStamps::drawLine(StampTarget& target, float x1, float y1, float x2, float y2,
                            int penWidth, QRgb pen) {
     const qreal ratio = target.pixelRatio;
-    if (!isStampRatio(ratio) || penWidth < 1 || penWidth > maxPenWidth)
+    if (!stampsAt(ratio, Smoothing::aliased) ||
+        !isStampedLine(x1, y1, x2, y2, penWidth, Smoothing::aliased))
         return false;
     const bool horizontal = y1 == y2;
-    const bool vertical = x1 == x2;
-    if (!horizontal && !vertical)
-        return false;
     const float start = horizontal ? x1 : y1;
     const float end = horizontal ? x2 : y2;
     if (std::fabs(end - start) >= minLongLine)
@@ -376,9 +352,9 @@ bool PixelStamps::drawShortLine(StampTarget& target, float x1, float y1, float x
                                 int penWidth, QRgb pen) {
     const qreal ratio = target.pixelRatio;
     const bool horizontal = y1 == y2;
-    const auto from = subPixel(horizontal ? x1 : y1, ratio);
-    const auto to = subPixel(horizontal ? x2 : y2, ratio);
-    const auto across = subPixel(horizontal ? y1 : x1, ratio);
+    const auto from = gridPosition(horizontal ? x1 : y1, ratio);
+    const auto to = gridPosition(horizontal ? x2 : y2, ratio);
+    const auto across = gridPosition(horizontal ? y1 : x1, ratio);
     if (!from || !to || !across)
         return false;
     const QPoint anchor =
@@ -411,9 +387,9 @@ bool PixelStamps::drawShortLine(StampTarget& target, float x1, float y1, float x
 bool PixelStamps::drawLongLine(StampTarget& target, bool horizontal, float start, float end,
                                float acrossAt, int penWidth, QRgb pen) {
     const qreal ratio = target.pixelRatio;
-    const auto from = subPixel(start, ratio);
-    const auto to = subPixel(end, ratio);
-    const auto across = subPixel(acrossAt, ratio);
+    const auto from = gridPosition(start, ratio);
+    const auto to = gridPosition(end, ratio);
+    const auto across = gridPosition(acrossAt, ratio);
     if (!from || !to || !across)
         return false;
     const int direction = end > start ? 1 : -1;

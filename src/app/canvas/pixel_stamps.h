@@ -1,5 +1,7 @@
 #pragma once
 
+#include "canvas/stamp_rule.h"
+
 #include <QPainter>
 #include <QRect>
 #include <QRgb>
@@ -34,10 +36,11 @@ struct StampTarget {
 // own, at a small fraction of its cost. Long lines are learnt end by end, since between its ends
 // every row (or column) of a line is one solid run; short ones whole.
 //
-// A sub-pixel position is the exact fraction of a device coordinate together with its binary
-// exponent, since the painter rounds differently in different octaves of coordinates. Pixel
-// ratios other than 1 and 2, shapes that reach the image's edge and anything unusual are left to
-// the general path: the draw functions then draw nothing and return false.
+// Which shapes are stamped, and at which sub-pixel positions, is the rule of stamps for aliased
+// painting (canvas/stamp_rule.h): a position is the exact fraction of a device coordinate together
+// with its binary exponent, since the painter rounds differently in different octaves of
+// coordinates. Pixel ratios other than 1 and 2, shapes that reach the image's edge and anything
+// unusual are left to the general path: the draw functions then draw nothing and return false.
 //
 // What is learnt can be shared: stamps made from a learner draw with what it has learnt and teach
 // it what they learn, on threads of their own if need be, each into an image of its own.
@@ -62,11 +65,7 @@ public:
 
 private:
     // One device coordinate: the pixel it falls in, and its place within that pixel.
-    struct SubPixel {
-        int pixel;
-        int exponent;
-        std::uint32_t fraction; // in units of the coordinate's last bit
-    };
+    using SubPixel = GridPosition;
 
     // Pixels of one colour in one row, from an anchor pixel.
     struct Span {
@@ -123,8 +122,6 @@ private:
 
     class Learnt;
     struct Table;
-
-    static std::optional<SubPixel> subPixel(double logical, qreal pixelRatio);
 
     // The stamp for a shape in its table: learnt, the first time the table sees the fraction
     // along, by learn(), which returns an AreaStamp or an EndStamp, or nothing for the general

@@ -2,7 +2,7 @@
 // runs draw. A run's steps are painted on it as they come. When the board is to be shown at
 // another pixel ratio, it is redrawn on a canvas of its own, a slice at a time so that the page keeps
 // answering, while the old picture stays shown, scaled; the new one then replaces it at once.
-function createBoard(design, api, painter, client) {
+function createBoard(design, api, painter, stamps, client) {
     const canvas = element("canvas", {
         id: "board",
         role: "img",
@@ -14,30 +14,43 @@ function createBoard(design, api, painter, client) {
     place(canvas, [0, 0, design.width, design.height]);
     client.append(canvas, description);
 
-    // A canvas's 2D context with the client area's pixels as its unit.
+    // A canvas's 2D context with the client area's pixels as its unit. The script reads its
+    // pixels, and writes them (raster.js), so the browser keeps them in memory.
     function contextOf(target) {
-        const context = target.getContext("2d", { alpha: false });
-        const scale = target.width / design.width;
-        context.setTransform(scale, 0, 0, scale, 0, 0);
-        context.lineCap = "round";
-        context.lineJoin = "round";
-        return context;
+        const context = target.getContext("2d", { alpha: false, willReadFrequently: true });
+        return painter.prepare(context, target.width / design.width);
+    }
+    // The board's pixels, for the stamps; made anew when the board changes its size.
+    let raster = null;
+    function boardRaster() {
+        if (!raster || raster.width !== canvas.width || raster.height !== canvas.height)
+            raster = createRaster(canvas, contextOf(canvas));
+        return raster;
     }
 
     // What the module left to paint of a run in progress, painted now.
     function paintRunProgress() {
-        painter.paint(contextOf(canvas), api.values(api.paintList()));
+        stamps.paint(boardRaster(), api.paintList());
+    }
+
+    // What the run in progress will need of the board's stamps, to learn while it pauses.
+    function learnRunAhead() {
+        return stamps.learnAhead(boardRaster(), () => {
+            api.runDrawing();
+            return api.paintList();
+        });
     }
 
     // The redraw. A canvas records what is painted on it and rasterises it later, in the same
-    // task, at a cost that depends on the shapes (an impact dot costs far more than a line). So
-    // each slice paints as many shapes as kept the slices before it near the target, its
-    // rasterising forced at its end; it takes a few more after a quick slice, and far fewer
-    // after a slow one.
+    // task, at a cost that depends on the shapes (a label costs far more than a stamp). So each
+    // slice paints as many shapes as kept the slices before it near the target, its rasterising
+    // forced at its end; it takes a few more after a quick slice, and far fewer after a slow
+    // one. The stamps a run needs that the new pixel ratio has not learnt yet are learnt ahead,
+    // in slices of their own.
     const steps = design.redrawSteps; // the codes of the redraw's steps
     const sliceTarget = 12; // milliseconds, far enough below the 50 that a busy machine may cost
     let shapesASlice = 200;
-    let redrawn = null; // the canvas being redrawn, and its context
+    let redrawn = null; // the picture being redrawn, a raster of a canvas of its own
     let step = null; // the step being painted: its list and how far it has been painted
     let slicing = false;
     let whenShown = () => {};
@@ -46,7 +59,7 @@ function createBoard(design, api, painter, client) {
     function redrawSlice() {
         const started = performance.now();
         let shapes = shapesASlice;
-        while (shapes > 0) {
+        while (shapes > 0 && performance.now() - started < sliceTarget) {
             if (!step) {
                 const next = api.nextRedrawStep();
                 if (next !== steps.begin && next !== steps.drawRun) {
@@ -59,10 +72,12 @@ function createBoard(design, api, painter, client) {
                 }
                 if (next === steps.begin)
                     redrawn = blankCanvas(api.redrawRatio());
-                step = { list: api.paintList(), at: 0 };
+                const list = api.paintList();
+                step = { list, at: 0, ahead: stamps.learnAhead(redrawn, () => list) };
             }
-            const { at, painted } = painter.paint(redrawn.context, api.values(step.list), step.at,
-                                                  shapes);
+            if (!step.ahead.learn(started + sliceTarget))
+                break;
+            const { at, painted } = stamps.paint(redrawn, step.list, step.at, shapes, false);
             step.at = at;
             shapes -= painted;
             if (step.at >= step.list.size)
@@ -79,19 +94,28 @@ function createBoard(design, api, painter, client) {
         const made = document.createElement("canvas");
         made.width = Math.round(design.width * ratio);
         made.height = Math.round(design.height * ratio);
-        return { canvas: made, context: contextOf(made) };
+        return createRaster(made, contextOf(made));
     }
 
+    // The redrawn picture shown in place of the board's, its pixels the board's now.
     function showRedrawn() {
         ++redrawsShown;
-        canvas.width = redrawn.canvas.width;
-        canvas.height = redrawn.canvas.height;
-        canvas.getContext("2d", { alpha: false }).drawImage(redrawn.canvas, 0, 0);
+        const image = redrawn.image();
+        canvas.width = redrawn.width;
+        canvas.height = redrawn.height;
+        // The board's context, made here the first time, is the one its raster reads.
+        const context = contextOf(canvas);
+        context.save();
+        context.resetTransform();
+        context.drawImage(redrawn.canvas, 0, 0);
+        context.restore();
+        raster = createRaster(canvas, context, image);
     }
 
     return {
         description,
         paintRunProgress,
+        learnRunAhead,
         // The board is to be shown at this pixel ratio; a picture at another is redrawn.
         showAt(ratio) {
             if (api.showAt(ratio)) {

@@ -2,11 +2,12 @@
 // from the module's display lists; and the input, which waits while the board is busy. Once the
 // page is ready for input, gives its parts.
 async function main() {
-    // The module's wasm is in the page, so it is handed over rather than fetched.
+    // The module's wasm is in the page, compressed, so it is handed over rather than fetched.
     const wasm = document.getElementById("wasm");
-    const module = await createLumorixModule({
-        wasmBinary: Uint8Array.from(atob(wasm.textContent), (c) => c.charCodeAt(0)),
-    });
+    const packed = new Blob([Uint8Array.from(atob(wasm.textContent), (c) => c.charCodeAt(0))]);
+    const wasmBinary = new Uint8Array(await new Response(
+        packed.stream().pipeThrough(new DecompressionStream("gzip"))).arrayBuffer());
+    const module = await createLumorixModule({ wasmBinary });
     wasm.remove();
     const api = bindModule(module);
     const design = JSON.parse(api.design());
@@ -23,7 +24,9 @@ async function main() {
     document.body.append(content);
     document.title = design.title;
 
-    const board = createBoard(design, api, createPainter(design), client);
+    const painter = createPainter(design);
+    const stamps = createStamps(design, api, painter);
+    const board = createBoard(design, api, painter, stamps, client);
     const theory = createTheory(design, api, board, client);
     let screen = null;
     const ending = createEnding(design.texts, () => {
@@ -147,7 +150,7 @@ async function main() {
         board.whenShown(boardMayBeIdle);
         ready();
     }));
-    return { design, module, api, player, ending, board, commands, sound };
+    return { design, module, api, painter, stamps, player, ending, board, commands, sound };
 }
 
 // The page's parts, once it is ready for input.

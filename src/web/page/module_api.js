@@ -21,6 +21,12 @@ function bindModule(module) {
         const at = api.patternData();
         return module.HEAPU8.slice(at, at + size);
     };
+    // Where the shapes of the paint list from the value at `from` on are stamped at a pixel
+    // ratio, `perShape` numbers for each of up to `shapes` shapes; read it before the next call.
+    api.stampPlan = (ratio, from, shapes, perShape) => {
+        const at = api.planStamps(ratio, from, shapes) / 4;
+        return module.HEAP32.subarray(at, at + shapes * perShape);
+    };
     // The client area fitted into the browser's window: its scale, left and top.
     api.fit = (width, height, ratio) => {
         const at = api.fitAt(width, height, ratio) / 8;

@@ -82,89 +82,106 @@ function createPainter(design) {
         return { lines: wrap(condensed), condensed };
     }
 
-    // Paints values from `from` on, until the list ends or `budget` shapes have been painted
-    // (a circle or a line is one), and tells where it stopped and how many it painted. The desktop paints a pen of odd
-    // width in whole pixels right of and below its line; so do the lines here, which keeps them
-    // from smearing over two rows of pixels.
-    function paint(context, values, from = 0, budget = Infinity) {
+    // A canvas's 2D context with the client area's pixels as its unit, at `scale` device pixels
+    // to one, as the painter paints: round caps and joins, as the desktop's pen has.
+    function prepare(context, scale) {
+        context.setTransform(scale, 0, 0, scale, 0, 0);
+        context.lineCap = "round";
+        context.lineJoin = "round";
+        return context;
+    }
+
+    // The desktop paints a pen of odd width in whole pixels right of and below its line; so do
+    // the shapes here, which keeps them from smearing over two rows of pixels.
+    function penOffset(context, width) {
         const scale = context.getTransform().a;
-        const offset = (width) => (Math.round(width * scale) % 2 ? 0.5 / scale : 0);
+        return Math.round(width * scale) % 2 ? 0.5 / scale : 0;
+    }
+
+    // Paints one shape, each as a path of its own: a line, or a circle filled (unless its fill is
+    // -1) and then outlined. The stamps learn the fill and the outline apart.
+    function paintShape(context, values, i, parts = { fill: true, outline: true }) {
+        const circle = values[i] !== operations.line.code;
+        const colour = values[i + (circle ? 4 : 5)];
+        const width = values[i + (circle ? 5 : 6)];
+        const shift = penOffset(context, width);
+        context.beginPath();
+        if (circle) {
+            const [x, y, radius] = [values[i + 1] + shift, values[i + 2] + shift, values[i + 3]];
+            context.moveTo(x + radius, y);
+            context.arc(x, y, radius, 0, 2 * Math.PI);
+            if (values[i + 6] >= 0 && parts.fill) {
+                context.fillStyle = cssColour(values[i + 6]);
+                context.fill();
+            }
+        } else {
+            context.moveTo(values[i + 1] + shift, values[i + 2] + shift);
+            context.lineTo(values[i + 3] + shift, values[i + 4] + shift);
+        }
+        if (parts.outline) {
+            context.strokeStyle = cssColour(colour);
+            context.lineWidth = width;
+            context.stroke();
+        }
+    }
+
+    // Paints the record at i and tells where the next one begins.
+    function paintRecord(context, values, i) {
+        switch (values[i]) {
+        case operations.line.code: // x1 y1 x2 y2 colour width
+            paintShape(context, values, i);
+            return i + operations.line.length;
+        case operations.circle.code: // x y radius colour width fill
+        case operations.scatteredCircle.code:
+            paintShape(context, values, i);
+            return i + operations.circle.length;
+        case operations.fill.code: // left top width height colour
+            context.fillStyle = cssColour(values[i + 5]);
+            context.fillRect(values[i + 1], values[i + 2], values[i + 3], values[i + 4]);
+            return i + operations.fill.length;
+        case operations.label.code: // index left top width height
+            paintLabel(context, design.labels[values[i + 1]], values[i + 2], values[i + 3],
+                       values[i + 4], values[i + 5]);
+            return i + operations.label.length;
+        case operations.clip.code: { // count, then count boxes
+            const boxes = i + operations.clip.length;
+            const end = boxes + operations.clip.perBox * values[i + 1];
+            context.save();
+            context.beginPath();
+            for (let box = boxes; box < end; box += operations.clip.perBox)
+                context.rect(values[box], values[box + 1], values[box + 2], values[box + 3]);
+            context.clip();
+            return end;
+        }
+        case operations.unclip.code:
+            context.restore();
+            return i + operations.unclip.length;
+        default:
+            throw new Error(`display list: unknown operation ${values[i]}`);
+        }
+    }
+
+    // Where the record after the one at i begins.
+    function nextRecord(values, i) {
+        const record = Object.values(operations).find((known) => known.code === values[i]);
+        return i + record.length + (record.perBox ? record.perBox * values[i + 1] : 0);
+    }
+
+    const isShape = (values, i) => values[i] === operations.line.code
+        || values[i] === operations.circle.code || values[i] === operations.scatteredCircle.code;
+
+    // Paints values from `from` on, until the list ends or `budget` shapes have been painted
+    // (a circle or a line is one), and tells where it stopped and how many it painted: the
+    // general path, by which the canvas paints every shape as a path.
+    function paint(context, values, from = 0, budget = Infinity) {
         let shapes = 0;
         let i = from;
         while (i < values.length && shapes < budget) {
-            switch (values[i]) {
-            case operations.line.code: { // x1 y1 x2 y2 colour width
-                const shift = offset(values[i + 6]);
-                context.strokeStyle = cssColour(values[i + 5]);
-                context.lineWidth = values[i + 6];
-                context.beginPath();
-                context.moveTo(values[i + 1] + shift, values[i + 2] + shift);
-                context.lineTo(values[i + 3] + shift, values[i + 4] + shift);
-                context.stroke();
-                i += operations.line.length;
-                ++shapes;
-                break;
-            }
-            case operations.circle.code: { // x y radius colour width fill
-                // A row of circles in one colour, filled with it or not at all, is painted as one
-                // path: the picture is the same but for the antialiased rims where dots overlap,
-                // and a run's thousands of impact dots cost the page a few calls, not thousands.
-                const colour = values[i + 4];
-                const width = values[i + 5];
-                const inside = values[i + 6];
-                const oneColour = inside < 0 || inside === colour;
-                const shift = offset(width);
-                context.beginPath();
-                do {
-                    const x = values[i + 1] + shift;
-                    const y = values[i + 2] + shift;
-                    context.moveTo(x + values[i + 3], y);
-                    context.arc(x, y, values[i + 3], 0, 2 * Math.PI);
-                    i += operations.circle.length;
-                    ++shapes;
-                } while (oneColour && values[i] === operations.circle.code
-                         && values[i + 4] === colour && values[i + 5] === width
-                         && values[i + 6] === inside);
-                if (inside >= 0) {
-                    context.fillStyle = cssColour(inside);
-                    context.fill();
-                }
-                context.strokeStyle = cssColour(colour);
-                context.lineWidth = width;
-                context.stroke();
-                break;
-            }
-            case operations.fill.code: // left top width height colour
-                context.fillStyle = cssColour(values[i + 5]);
-                context.fillRect(values[i + 1], values[i + 2], values[i + 3], values[i + 4]);
-                i += operations.fill.length;
-                break;
-            case operations.label.code: // index left top width height
-                paintLabel(context, design.labels[values[i + 1]], values[i + 2], values[i + 3],
-                           values[i + 4], values[i + 5]);
-                i += operations.label.length;
-                break;
-            case operations.clip.code: { // count, then count boxes
-                const boxes = i + operations.clip.length;
-                const end = boxes + operations.clip.perBox * values[i + 1];
-                context.save();
-                context.beginPath();
-                for (let box = boxes; box < end; box += operations.clip.perBox)
-                    context.rect(values[box], values[box + 1], values[box + 2], values[box + 3]);
-                context.clip();
-                i = end;
-                break;
-            }
-            case operations.unclip.code:
-                context.restore();
-                i += operations.unclip.length;
-                break;
-            default:
-                throw new Error(`display list: unknown operation ${values[i]}`);
-            }
+            shapes += isShape(values, i);
+            i = paintRecord(context, values, i);
         }
         return { at: i, painted: shapes };
     }
 
-    return { paint };
+    return { paint, paintRecord, paintShape, isShape, nextRecord, prepare };
 }
