@@ -121,46 +121,28 @@ TEST(ScreenCanvas, TheAreaACallTouchesIsClippedToTheSurface) {
 
 // The window shows, at each step, the area the step touched: every pixel the step changed must lie
 // in it, and it must be a region as Qt builds it, or what it holds may be misread.
-class StepsShown final : public SceneLabels, public Pause {
-public:
-    StepsShown(ScreenCanvas& canvas, ScreenSurface& surface)
-        : canvas_(canvas)
-        , surface_(surface) {}
-    void show(SceneLabel) override {}
-    void hide(SceneLabel) override {}
-    void setLeft(SceneLabel, float) override {}
-    void setTop(SceneLabel, float) override {}
-    void wait(double) override {
-        canvas_.flush();
-        const QRegion touched = surface_.takeTouched();
+TEST(ScreenCanvas, EveryPixelAStepChangesLiesInTheAreaItTouched) {
+    ScreenSurface surface(clientSize, 1, qRgb(192, 192, 192));
+    RandomSequence random;
+    ScreenCanvas canvas(random, surface);
+    QImage before; // the picture after the step before
+    int unshown = 0;
+    StepByStep steps(canvas, surface, [&](const QRegion& touched) {
         QRegion rebuilt;
         for (const QRect& rect : touched)
             rebuilt += rect;
         EXPECT_EQ(rebuilt, touched);
-        const QImage& image = surface_.image();
-        for (int y = 0; !before_.isNull() && y < image.height(); ++y) {
+        const QImage& image = surface.image();
+        for (int y = 0; !before.isNull() && y < image.height(); ++y) {
             const auto* now = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-            const auto* then = reinterpret_cast<const QRgb*>(before_.constScanLine(y));
+            const auto* then = reinterpret_cast<const QRgb*>(before.constScanLine(y));
             for (int x = 0; x < image.width(); ++x) {
                 if (now[x] != then[x] && !touched.contains(QPoint(x, y)))
                     ++unshown;
             }
         }
-        before_ = image.copy();
-    }
-    int unshown = 0;
-
-private:
-    ScreenCanvas& canvas_;
-    ScreenSurface& surface_;
-    QImage before_;
-};
-
-TEST(ScreenCanvas, EveryPixelAStepChangesLiesInTheAreaItTouched) {
-    ScreenSurface surface(clientSize, 1, qRgb(192, 192, 192));
-    RandomSequence random;
-    ScreenCanvas canvas(random, surface);
-    StepsShown steps(canvas, surface);
+        before = image.copy();
+    });
     // Bars from the axis, and impact dots between pixels over them.
     for (const ParameterTexts& fields : {ParameterTexts{"200", "15", "2", "0", "1"},
                                          ParameterTexts{"150.37", "7.3", "0.3", "2", "1"}})
@@ -168,7 +150,7 @@ TEST(ScreenCanvas, EveryPixelAStepChangesLiesInTheAreaItTouched) {
     // A step's last call, as the axis a run ends with, is shown as well.
     canvas.drawCircle(300, 300, 4);
     steps.wait(0);
-    EXPECT_EQ(steps.unshown, 0);
+    EXPECT_EQ(unshown, 0);
 }
 
 // Each colour of the scene on the screen, read as red, green and blue: the rays light cyan, the
